@@ -1,0 +1,12 @@
+#include "cli/commands.h"
+
+namespace korvel::cli {
+
+std::span<const Command> Commands() {
+  static const Command commands[] = {
+      {"pre", RunPre},
+  };
+  return commands;
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,24 @@
+# korvel_add_test(NAME name SOURCES ... LIBS ... [QT])
+# One GoogleTest program per unit; QT tests run headless on the offscreen platform.
+if(BUILD_TESTING)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+
+function(korvel_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE
+    KORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set(env "")
+  if(T_QT)
+    set(env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_TIMEOUT 30
+    PROPERTIES ENVIRONMENT "${env}")
+endfunction()

@@ -1,0 +1,125 @@
+#include "common/lenient_number.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "common/error.h"
+
+namespace korvel {
+namespace {
+
+// Walks the text, passing over the characters that the conversion ignores.
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : text_(text) {}
+
+  // The next significant character, or 0 at the end.
+  char Peek() {
+    while (pos_ < text_.size() && IsIgnored(text_[pos_])) ++pos_;
+    return pos_ < text_.size() ? text_[pos_] : '\0';
+  }
+  void Take() { ++pos_; }
+
+ private:
+  static bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+OverflowError TooLarge(std::string_view text) {
+  return OverflowError("数值 \"" + std::string(text) + "\" 超出双精度数的范围");
+}
+
+double ReadRadixInteger(Reader& in, int radix, std::string_view text) {
+  std::uint64_t value = 0;
+  for (char c = in.Peek(); DigitValue(c) < radix; c = in.Peek()) {
+    value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(DigitValue(c));
+    if (value > 0xFFFFFFFFu) throw TooLarge(text);
+    in.Take();
+  }
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// Decimal position of the leading digit relative to the point, plus the
+// exponent: tells an overflow from an underflow when the parse is out of range.
+long long Magnitude(std::string_view mantissa, long long exponent) {
+  long long lead = 0;
+  std::size_t point = mantissa.find('.');
+  if (point == std::string_view::npos) point = mantissa.size();
+  for (std::size_t i = 0; i < mantissa.size(); ++i) {
+    if (mantissa[i] == '.' || mantissa[i] == '0') continue;
+    lead = i < point ? static_cast<long long>(point - i) : -static_cast<long long>(i - point - 1);
+    break;
+  }
+  return lead + exponent;
+}
+
+}  // namespace
+
+double LenientNumber(std::string_view text) {
+  Reader in(text);
+  if (in.Peek() == '&') {
+    in.Take();
+    const char kind = in.Peek();
+    if (kind == 'H' || kind == 'h') return in.Take(), ReadRadixInteger(in, 16, text);
+    if (kind == 'O' || kind == 'o') return in.Take(), ReadRadixInteger(in, 8, text);
+    return 0;
+  }
+
+  std::string number;  // the significant characters, in from_chars' syntax
+  bool negative = false;
+  if (in.Peek() == '+' || in.Peek() == '-') {
+    negative = in.Peek() == '-';
+    in.Take();
+  }
+  bool seenPoint = false, seenDigit = false;
+  for (char c = in.Peek(); IsDigit(c) || (c == '.' && !seenPoint); c = in.Peek()) {
+    seenPoint = seenPoint || c == '.';
+    seenDigit = seenDigit || c != '.';
+    number += c;
+    in.Take();
+  }
+  if (!seenDigit) return 0;
+  const std::size_t mantissaLength = number.size();
+
+  long long exponent = 0;
+  if (in.Peek() == 'E' || in.Peek() == 'e') {
+    in.Take();
+    std::string digits;
+    bool negativeExponent = false;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+      negativeExponent = in.Peek() == '-';
+      in.Take();
+    }
+    for (char c = in.Peek(); IsDigit(c); c = in.Peek()) {
+      digits += c;
+      if (exponent < 1'000'000'000) exponent = exponent * 10 + (c - '0');
+      in.Take();
+    }
+    if (negativeExponent) exponent = -exponent;
+    if (!digits.empty()) number += (negativeExponent ? "e-" : "e") + digits;
+  }
+
+  double value = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    if (Magnitude(std::string_view(number).substr(0, mantissaLength), exponent) > 0) {
+      throw TooLarge(text);
+    }
+    value = 0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace korvel

@@ -1,0 +1,41 @@
+#pragma once
+// Files the tool set writes. A replaced file is written beside its target and
+// renamed over it only when complete, so a failure leaves the old file as it
+// was; a log file is written in place, as it goes.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace korvel {
+
+class OutputFile {
+ public:
+  enum class Mode { kReplaceWhenDone, kWriteInPlace };
+
+  // Throws Error naming the file when it cannot be created.
+  OutputFile(std::filesystem::path target, Mode mode);
+  ~OutputFile();  // an uncommitted replacement is discarded
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  void Write(std::string_view bytes);  // throws Error on a failed write
+  // Flushes and closes; a replacement then takes the target's place.
+  void Commit();
+
+  const std::filesystem::path& target() const { return target_; }
+
+ private:
+  [[noreturn]] void Fail(const std::string& what, const std::string& reason);
+
+  std::filesystem::path target_;
+  std::filesystem::path written_;  // the temporary file, or the target itself
+  std::FILE* file_ = nullptr;
+  Mode mode_;
+};
+
+// The file's name as a user reads it in a message.
+std::string DisplayName(const std::filesystem::path& file);
+
+}  // namespace korvel

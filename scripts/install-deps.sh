@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build and the tests need and
+# this machine lacks. Safe to run again: it does nothing when all is there.
+#   install-deps.sh          the Linux build, the windows and their tests
+#   install-deps.sh windows  also the cross compiler and Wine for the Windows check
+set -euo pipefail
+
+packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei xvfb xauth)
+if [[ "${1:-}" == windows ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "install-deps: missing packages ${missing[*]}; run this script as root" >&2
+  exit 1
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
