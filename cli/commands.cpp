@@ -5,6 +5,7 @@ namespace korvel::cli {
 std::span<const Command> Commands() {
   static const Command commands[] = {
       {"pre", RunPre},
+      {"convert", RunConvert},
   };
   return commands;
 }

@@ -21,5 +21,6 @@ struct Command {
 std::span<const Command> Commands();
 
 int RunPre(const Arguments& args);
+int RunConvert(const Arguments& args);
 
 }  // namespace korvel::cli

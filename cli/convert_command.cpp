@@ -1,0 +1,44 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/report.h"
+#include "conv/core/conversion.h"
+
+namespace korvel::cli {
+
+namespace {
+constexpr char kHelp[] =
+    "usage: korvel convert [--no-tool] MODEL.s2k\n"
+    "\n"
+    "Converts the SAP2000 text model MODEL.s2k as TRELVO's start button does:\n"
+    "writes debug.txt and out.txt in the current folder, then starts Plakon.exe\n"
+    "(looked for beside korvel, then on PATH). --no-tool skips that start.\n"
+    "Warnings (input cut at 1,000,000 items, section names beyond 10,000, a\n"
+    "failed start of Plakon.exe) go to standard error.\n";
+}
+
+int RunConvert(const Arguments& args) {
+  conv::ConversionOptions options;
+  std::string model;
+  int models = 0;
+  for (std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") return PrintHelp(kHelp);
+    if (arg == "--no-tool") {
+      options.startTool = false;
+    } else if (arg.starts_with("--")) {
+      return UsageError("convert: unknown option", kHelp);
+    } else {
+      model = arg;
+      ++models;
+    }
+  }
+  if (models != 1) return UsageError("convert takes one model file", kHelp);
+  return ReportErrors([&] {
+    for (const std::string& warning : conv::SAP2KREAD(model, options).Warnings()) {
+      std::fprintf(stderr, "korvel: warning: %s\n", warning.c_str());
+    }
+  });
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,71 @@
+#include "common/codepage.h"
+
+#include "common/error.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+
+#include <cerrno>
+#endif
+
+namespace korvel {
+namespace {
+
+constexpr char kFailure[] = "无法转换文本的编码（代码页 936）";
+
+#ifdef _WIN32
+std::wstring ToWide(std::string_view text, unsigned codePage) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (length == 0) throw Error(kFailure);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string FromWide(const std::wstring& wide, unsigned codePage) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  BOOL lossy = FALSE;
+  BOOL* lossyFlag = codePage == CP_UTF8 ? nullptr : &lossy;
+  const DWORD flags = codePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : 0;
+  const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, lossyFlag);
+  if (length == 0 || lossy) throw Error(kFailure);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, lossyFlag);
+  return text;
+}
+
+std::string Convert(std::string_view text, unsigned from, unsigned to) {
+  return FromWide(ToWide(text, from), to);
+}
+}  // namespace
+
+std::string Utf8ToCp936(std::string_view utf8) { return Convert(utf8, CP_UTF8, 936); }
+std::string Cp936ToUtf8(std::string_view cp936) { return Convert(cp936, 936, CP_UTF8); }
+
+#else
+std::string Convert(std::string_view text, const char* from, const char* to) {
+  iconv_t converter = iconv_open(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) throw Error(kFailure);
+  std::string result(text.size() * 2 + 4, '\0');
+  char* in = const_cast<char*>(text.data());
+  std::size_t inLeft = text.size();
+  char* out = result.data();
+  std::size_t outLeft = result.size();
+  const std::size_t done = iconv(converter, &in, &inLeft, &out, &outLeft);
+  iconv_close(converter);
+  if (done == static_cast<std::size_t>(-1)) throw Error(kFailure);
+  result.resize(result.size() - outLeft);
+  return result;
+}
+}  // namespace
+
+std::string Utf8ToCp936(std::string_view utf8) { return Convert(utf8, "UTF-8", "CP936"); }
+std::string Cp936ToUtf8(std::string_view cp936) { return Convert(cp936, "CP936", "UTF-8"); }
+#endif
+
+}  // namespace korvel

@@ -1,0 +1,14 @@
+#pragma once
+// Text in code page 936 (GBK), the narrow code page of the files and command
+// lines that the tool set exchanges with Chinese Windows systems.
+
+#include <string>
+#include <string_view>
+
+namespace korvel {
+
+// Throws Error when the text holds a character that the other side lacks.
+std::string Utf8ToCp936(std::string_view utf8);
+std::string Cp936ToUtf8(std::string_view cp936);
+
+}  // namespace korvel

@@ -1,0 +1,28 @@
+#include "common/codepage.h"
+
+#include <gtest/gtest.h>
+
+#include "common/error.h"
+
+namespace korvel {
+namespace {
+
+TEST(Codepage, ConvertsChineseTextToGbkBytesAndBack) {
+  EXPECT_EQ(Utf8ToCp936("读取节点坐标"), "\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA");
+  EXPECT_EQ(Utf8ToCp936("墙板截面; "), "\xC7\xBD\xB0\xE5\xBD\xD8\xC3\xE6; ");
+  EXPECT_EQ(Cp936ToUtf8("\xC7\xBD\xB0\xE5 W1"), "墙板 W1");
+  EXPECT_EQ(Utf8ToCp936(""), "");
+}
+
+TEST(Codepage, RoundTripsEveryTwoByteCharacterOfARow) {
+  std::string row;
+  for (int trail = 0xA1; trail <= 0xFE; ++trail) row += {'\xB0', static_cast<char>(trail)};
+  EXPECT_EQ(Utf8ToCp936(Cp936ToUtf8(row)), row);
+}
+
+TEST(Codepage, TextWithoutAGbkFormIsAnError) {
+  EXPECT_THROW(Utf8ToCp936("\xF0\x9F\x98\x80"), Error);  // an emoji
+}
+
+}  // namespace
+}  // namespace korvel

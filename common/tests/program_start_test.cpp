@@ -1,0 +1,56 @@
+#include "common/program_start.h"
+
+#include <gtest/gtest.h>
+
+#include "common/tests/recording_program.h"
+
+namespace korvel {
+namespace {
+
+using test_support::TempFolder;
+
+TEST(WindowsCommandLine, QuotesOnlyArgumentsThatHoldABlank) {
+  EXPECT_EQ(WindowsCommandLine("Plakon.exe", {}), "Plakon.exe");
+  EXPECT_EQ(WindowsCommandLine("korvel_2005r2_027.exe", {"-j", "frame1"}), "korvel_2005r2_027.exe -j frame1");
+  EXPECT_EQ(WindowsCommandLine("korvel_2005r2_027.exe", {"-j", "my job"}), "korvel_2005r2_027.exe -j \"my job\"");
+  EXPECT_EQ(WindowsCommandLine("korvel_2005r2_027.exe", {"-j", ""}), "korvel_2005r2_027.exe -j ");
+}
+
+#ifndef _WIN32
+using test_support::RecordingProgram;
+
+TEST(StartProgram, PassesEachArgumentWholeAndDoesNotWait) {
+  RecordingProgram recorder("recorder");
+  const StartResult result = StartProgram("recorder", {"-j", "my job", ""});
+  ASSERT_TRUE(result.started) << result.problem;
+  const std::string record = recorder.WaitForRecord();
+  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[my job]\n[]\n");
+}
+
+TEST(StartProgram, ReportsAProgramThatIsNotThere) {
+  RecordingProgram recorder("recorder");
+  const StartResult result = StartProgram("no-such-program", {});
+  EXPECT_FALSE(result.started);
+  EXPECT_NE(result.problem.find("no-such-program"), std::string::npos);
+}
+
+TEST(StartProgram, ReportsAProgramThatCannotBeExecuted) {
+  RecordingProgram recorder("recorder");
+  recorder.folder().Write("broken", "#!/nonexistent/interpreter\n");
+  std::filesystem::permissions(recorder.folder().Path("broken"), std::filesystem::perms::owner_all);
+  EXPECT_FALSE(StartProgram("broken", {}).started);
+}
+
+TEST(StartProgram, NeverLooksInTheCurrentFolder) {
+  RecordingProgram recorder("recorder");
+  TempFolder here;
+  recorder.folder().Write("unused", "");
+  std::filesystem::copy_file(recorder.folder().Path("recorder"), here.Path("local-only"));
+  setenv("PATH", (recorder.folder().path().string() + ":.::relative").c_str(), 1);
+  test_support::CurrentFolder inside(here.path());
+  EXPECT_FALSE(StartProgram("local-only", {}).started);
+}
+#endif
+
+}  // namespace
+}  // namespace korvel

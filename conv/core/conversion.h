@@ -1,0 +1,41 @@
+#pragma once
+// One conversion of a SAP2000 text model: reads the model once from top to
+// bottom, writes "debug.txt" and "out.txt" in the current folder and starts
+// the tool Plakon.exe.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/program_start.h"
+#include "conv/core/model_tables.h"
+
+namespace korvel::conv {
+
+inline constexpr int kItemLimit = 1'000'000;
+inline constexpr char kToolName[] = "Plakon.exe";
+
+struct ConversionOptions {
+  int itemLimit = kItemLimit;  // items read at most; the rest is left unread
+  int sectionCapacity = kSectionCapacity;
+  bool startTool = true;
+};
+
+struct ConversionResult {
+  bool truncated = false;  // the model went on after itemLimit items
+  int itemLimit = kItemLimit;
+  int droppedFrameSections = 0, droppedAreaSections = 0;
+  bool toolStartTried = false;
+  StartResult toolStart;
+
+  // What the user should be told although the files were written.
+  std::vector<std::string> Warnings() const;
+};
+
+// Throws Error (nothing created) when the model cannot be read; Error naming
+// the line for a number beyond the range of a double, with "out.txt" left as
+// it was, the tool not started and "debug.txt" holding what was logged; Error
+// when an output file cannot be written.
+ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options = {});
+
+}  // namespace korvel::conv

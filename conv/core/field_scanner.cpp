@@ -1,0 +1,27 @@
+#include "conv/core/field_scanner.h"
+
+namespace korvel::conv {
+
+KeyTable::KeyTable(std::initializer_list<FieldKey> keys) : keys_(keys) {
+  for (const FieldKey& key : keys_) firstBytes_[static_cast<unsigned char>(key.key.front())] = true;
+}
+
+std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,
+                                          ValueEnd end) {
+  const std::size_t start = at + key.size();
+  const std::size_t blank = A.NextBlank(start);
+  if (blank != ModelLine::npos) return A.bytes().substr(start, blank - start);
+  if (end == ValueEnd::kBlankOrEndOfLine) return A.bytes().substr(start);
+  return std::nullopt;
+}
+
+std::optional<std::string_view> TakeQuotedValue(const ModelLine& A, std::size_t valueStart) {
+  const std::string_view bytes = A.bytes();
+  if (valueStart >= bytes.size() || bytes[valueStart] != '"') return std::nullopt;
+  // A double quote byte is never part of a double-byte character.
+  const std::size_t closing = bytes.find('"', valueStart + 1);
+  if (closing == std::string_view::npos) return std::nullopt;
+  return bytes.substr(valueStart + 1, closing - valueStart - 1);
+}
+
+}  // namespace korvel::conv

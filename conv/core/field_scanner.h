@@ -1,0 +1,83 @@
+#pragma once
+// The record field scan shared by every table reader: at each character of a
+// data line, in order, each key of the reader's table is tried; behind a
+// matching key the characters up to the next blank are its value.
+
+#include <array>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "common/lenient_number.h"
+#include "conv/core/model_line.h"
+
+namespace korvel::conv {
+
+enum class ValueKind { kNumber, kText };
+enum class KeyPlace { kAnywhere, kFirstCharacterOnly };
+enum class ValueEnd { kBlank, kBlankOrEndOfLine };
+
+struct FieldKey {
+  std::string_view key;  // ends in its only "="
+  ValueKind kind = ValueKind::kNumber;
+  KeyPlace place = KeyPlace::kAnywhere;
+  ValueEnd end = ValueEnd::kBlank;
+};
+
+// A reader's keys in the order they are tried at each position.
+class KeyTable {
+ public:
+  KeyTable(std::initializer_list<FieldKey> keys);
+  const std::vector<FieldKey>& keys() const { return keys_; }
+  bool MayStartKey(unsigned char c) const { return firstBytes_[c]; }
+
+ private:
+  std::vector<FieldKey> keys_;
+  std::array<bool, 256> firstBytes_{};
+};
+
+// The value behind the key that starts at byte offset `at`: up to the next
+// blank; with ValueEnd::kBlankOrEndOfLine the end of the line also ends it.
+// No value when the end rule is not met.
+std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,
+                                          ValueEnd end);
+
+// A text value that opens with a double quote and is closed by another one
+// later in the line is the text between them, blanks included, so that
+// Section="PL 16" names the section PL 16.
+std::optional<std::string_view> TakeQuotedValue(const ModelLine& A, std::size_t valueStart);
+
+// A value as ScanFields hands it over: text as it stands and, for the number
+// kind, its lenient conversion.
+struct FieldValue {
+  std::string_view text;
+  double number = 0;
+};
+
+// Runs the scan over the whole line and calls onValue(keyIndex, value) for
+// every value taken, in scan order, so the last occurrence of a key wins.
+// Throws OverflowError from the conversion of a number value.
+template <typename OnValue>
+void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
+  const std::string_view bytes = A.bytes();
+  const auto& keys = table.keys();
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (!table.MayStartKey(static_cast<unsigned char>(bytes[at])) || !A.StartsCharacter(at)) continue;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      const FieldKey& key = keys[k];
+      if (key.place == KeyPlace::kFirstCharacterOnly && at != 0) continue;
+      if (bytes.compare(at, key.key.size(), key.key) != 0) continue;
+      std::optional<std::string_view> text;
+      if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());
+      if (!text) text = TakeValue(A, at, key.key, key.end);
+      if (text) {
+        const double number = key.kind == ValueKind::kNumber ? LenientNumber(*text) : 0;
+        onValue(k, FieldValue{*text, number});
+      }
+      break;  // keys end in their only "=", so no other key starts here
+    }
+  }
+}
+
+}  // namespace korvel::conv

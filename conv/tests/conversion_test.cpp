@@ -1,0 +1,218 @@
+#include "conv/core/conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "common/error.h"
+#include "common/tests/recording_program.h"
+#include "common/tests/temp_folder.h"
+
+namespace korvel::conv {
+namespace {
+
+using test_support::CurrentFolder;
+using test_support::TempFolder;
+
+// Runs conversions of small models in a private current folder.
+class Conversion : public ::testing::Test {
+ protected:
+  Conversion() : here_(folder_.path()) {}
+
+  ConversionResult Convert(const std::string& model, ConversionOptions options = {}) {
+    folder_.Write("model.s2k", model);
+    options.startTool = false;
+    return SAP2KREAD("model.s2k", options);
+  }
+  std::string Out() const { return folder_.Read("out.txt"); }
+  std::string Debug() const { return folder_.Read("debug.txt"); }
+
+  TempFolder folder_;
+  CurrentFolder here_;
+};
+
+std::string Crlf(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) (text += line) += "\r\n";
+  return text;
+}
+
+constexpr char kNoElements[] = "0\r\n0\r\n0\r\n0\r\n0\r\n";
+
+TEST_F(Conversion, ModelWithoutKnownTablesGivesFiveZerosAndAnEmptyLog) {
+  Convert(Crlf({"File x.s2k was saved on m/d/yy at h:mm:ss", " ", "TABLE:  \"PROGRAM CONTROL\"",
+                "   ProgramName=SAP2000   Version=9.0.3", " ", "END TABLE DATA"}));
+  EXPECT_EQ(Out(), kNoElements);
+  EXPECT_EQ(Debug(), "");
+}
+
+TEST_F(Conversion, JointsWithoutElementsWriteZeroCountsDirectlyAfterThem) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0.5   GlobalY=1000   GlobalZ=-3",
+                "   Joint=12   GlobalX=0   GlobalY=0   GlobalZ=0   SpecialJt=No"}));
+  EXPECT_EQ(Out(), "2\r\n1,.5,1000,-3\r\n12,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(Debug(), "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",1,.5,1000,-3\r\n"
+                     "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",12,0,0,0\r\n");
+}
+
+TEST_F(Conversion, BlankLineAfterTheHeaderEndsTheTableAtOnce) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "", "   Joint=1   GlobalZ=0"}));
+  EXPECT_EQ(Out(), kNoElements);
+}
+
+TEST_F(Conversion, OneCharacterLineEndsEveryTable) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "$", "   Joint=2   GlobalZ=0"}));
+  EXPECT_TRUE(Out().starts_with("1\r\n1,")) << Out();
+}
+
+TEST_F(Conversion, HeaderDirectlyAfterAnotherTableFeedsBothReaders) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "TABLE:  \"CONNECTIVITY - FRAME\"",
+                "   Frame=7   JointI=1   JointJ=2   IsCurved=No"}));
+  EXPECT_EQ(Out(), "2\r\n1,0,0,0\r\n0,0,0,0\r\n1\r\n7,1,2,0\r\n0\r\n0\r\n0\r\n");
+}
+
+TEST_F(Conversion, TitlesAreComparedAsPrefixesFromCharacterTen) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES - EXTRA\"", "   Joint=1   GlobalZ=0", "",
+                "TABLE:  \"joint coordinates\"", "   Joint=2   GlobalZ=0", "", "123456789JOINT COORDINATES Joint=3 ",
+                "TABLES:  \"X\"", "   Joint=4   GlobalZ=0"}));
+  EXPECT_EQ(Out(), "3\r\n1,0,0,0\r\n3,0,0,0\r\n4,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n")
+      << "the title test runs on every line and TABLES counts as a header";
+}
+
+TEST_F(Conversion, CommaSplitsALineIntoTwoRecords) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=5, Joint=2   GlobalZ=6"}));
+  EXPECT_TRUE(Out().starts_with("2\r\n1,0,0,5\r\n2,0,0,6\r\n")) << Out();
+}
+
+TEST_F(Conversion, FirstRowWithTheLabelReceivesTheSection) {
+  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ", "   Frame=6   JointI=2   JointJ=3 ",
+                "   Frame=5   JointI=3   JointJ=4 ", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                "   Frame=5   AnalSect=B1   X=1", "   Frame=6   AnalSect=B2   X=1"}));
+  EXPECT_EQ(Out(), "0\r\n3\r\n5,1,2,1\r\n6,2,3,2\r\n5,3,4,0\r\n0\r\n2\r\n\"B1\"\r\n0,0,0,0,0,0,0\r\n"
+                   "\"B2\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+}
+
+TEST_F(Conversion, LabelZeroAssignsTheNextUnfilledRowWhichKeepsItsSection) {
+  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2 ", " ",
+                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   AnalSect=B1   X=1", " ", "TABLE:  \"CONNECTIVITY - FRAME\"",
+                "   Frame=2   JointI=2   JointJ=3 "}));
+  EXPECT_TRUE(Out().starts_with("0\r\n2\r\n1,1,2,0\r\n2,2,3,1\r\n")) << Out();
+  EXPECT_NE(Debug().find("\",0,1\r\n"), std::string::npos) << Debug();
+}
+
+TEST_F(Conversion, AssignmentWithoutItsElementIsLoggedAndChangesNothing) {
+  Convert(Crlf({"TABLE:  \"AREA SECTION ASSIGNMENTS\"", "   Area=3   Section=W1   X=1", " ",
+                "TABLE:  \"CONNECTIVITY - AREA\"", "Area=3   Joint1=1   Joint2=2   Joint3=3   Joint4=4   X=1"}));
+  EXPECT_EQ(Out(), "0\r\n0\r\n1\r\n3,1,2,3,4,0\r\n0\r\n1\r\n\"W1\"\r\n");
+  // "未找到墙板单元" in code page 936, then the label and the section number
+  EXPECT_TRUE(Debug().starts_with("\"\xCE\xB4\xD5\xD2\xB5\xBD\xC7\xBD\xB0\xE5\xB5\xA5\xD4\xAA\",3,1\r\n\""));
+}
+
+TEST_F(Conversion, InputIsCutAtTheItemLimitAndSaysSo) {
+  ConversionOptions options;
+  options.itemLimit = 3;
+  const auto result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalZ=0",
+                                    "   Joint=3   GlobalZ=0"}),
+                              options);
+  EXPECT_TRUE(result.truncated);
+  EXPECT_EQ(result.Warnings().size(), 1u);
+  EXPECT_TRUE(Out().starts_with("2\r\n1,")) << Out();
+  EXPECT_FALSE(Convert(Crlf({"a", "b", "c"}), options).truncated) << "exactly the limit is not cut";
+}
+
+TEST_F(Conversion, DroppedSectionNamesAreCountedInTheResult) {
+  ConversionOptions options;
+  options.sectionCapacity = 1;
+  const auto result = Convert(Crlf({"TABLE:  \"AREA SECTION PROPERTIES\"", "   Section=W1   X=1", "   Section=W2   X=1",
+                                    "   Section=W3   X=1"}),
+                              options);
+  EXPECT_EQ(result.droppedAreaSections, 2);
+  EXPECT_EQ(result.Warnings().size(), 1u);
+  EXPECT_EQ(Out(), "0\r\n0\r\n0\r\n0\r\n1\r\n\"W1\"\r\n");
+}
+
+TEST_F(Conversion, ModelThatCannotBeReadTouchesNothing) {
+  folder_.Write("out.txt", "old");
+  EXPECT_THROW(SAP2KREAD("missing.s2k"), Error);
+  EXPECT_THROW(SAP2KREAD(""), Error);
+  std::filesystem::create_directory(folder_.Path("folder.s2k"));
+  EXPECT_THROW(SAP2KREAD("folder.s2k"), Error);
+  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"folder.s2k", "out.txt"}));
+  EXPECT_EQ(Out(), "old");
+  try {
+    SAP2KREAD("missing.s2k");
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("missing.s2k"), std::string::npos) << e.what();
+  }
+}
+
+TEST_F(Conversion, OverflowStopsWithTheLineAndKeepsTheOldModelFile) {
+  folder_.Write("out.txt", "old");
+  try {
+    Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalX=1e999   GlobalZ=0"}));
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("3"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Out(), "old");
+  EXPECT_EQ(Debug(), "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",1,0,0,0\r\n");
+  EXPECT_FALSE(folder_.Has("out.txt.tmp0"));
+}
+
+TEST_F(Conversion, OverflowInAnUnreadValueIsNoError) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   Mass=1e999   GlobalZ=0"}));
+  EXPECT_TRUE(Out().starts_with("1\r\n1,0,0,0\r\n")) << Out();
+}
+
+TEST_F(Conversion, ModelFileThatCannotBeReplacedIsAnError) {
+  std::filesystem::create_directory(folder_.Path("out.txt"));
+  EXPECT_THROW(Convert(Crlf({"x"})), Error);
+  EXPECT_TRUE(folder_.Has("debug.txt"));
+}
+
+TEST_F(Conversion, SecondConversionReplacesBothFiles) {
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalZ=0"}));
+  Convert(Crlf({"nothing"}));
+  EXPECT_EQ(Out(), kNoElements);
+  EXPECT_EQ(Debug(), "");
+}
+
+TEST_F(Conversion, DoubleByteSectionNamesRoundTripByteForByte) {
+  Convert(Crlf({"TABLE:  \"AREA SECTION PROPERTIES\"", "   Section=\xC7\xBD\xB0\xE5\x31   X=1",
+                "   Section=\"\xC7\xBD \xB0\xE5\"   X=1"}));
+  EXPECT_EQ(Out(), "0\r\n0\r\n0\r\n0\r\n2\r\n\"\xC7\xBD\xB0\xE5\x31\"\r\n\"\xC7\xBD \xB0\xE5\"\r\n");
+}
+
+#ifndef _WIN32
+class ToolStart : public Conversion {
+ protected:
+  test_support::RecordingProgram tool_{kToolName};
+};
+
+TEST_F(ToolStart, ToolIsStartedInTheCurrentFolderAfterTheFilesAreWritten) {
+  folder_.Write("model.s2k", "nothing\r\n");
+  const ConversionResult result = SAP2KREAD("model.s2k");
+  EXPECT_TRUE(result.toolStart.started) << result.toolStart.problem;
+  EXPECT_TRUE(result.Warnings().empty());
+  const std::string record = tool_.WaitForRecord();
+  EXPECT_EQ(record, std::filesystem::canonical(folder_.path()).string() + "\n");
+}
+
+TEST_F(ToolStart, MissingToolIsAWarningAndTheFilesStay) {
+  std::filesystem::remove(tool_.folder().Path(kToolName));
+  folder_.Write("model.s2k", "nothing\r\n");
+  const ConversionResult result = SAP2KREAD("model.s2k");
+  EXPECT_FALSE(result.toolStart.started);
+  ASSERT_EQ(result.Warnings().size(), 1u);
+  EXPECT_NE(result.Warnings()[0].find("Plakon.exe"), std::string::npos);
+  EXPECT_EQ(Out(), kNoElements);
+}
+
+TEST_F(ToolStart, ToolInTheCurrentFolderIsNotStarted) {
+  std::filesystem::rename(tool_.folder().Path(kToolName), folder_.Path(kToolName));
+  setenv("PATH", (tool_.folder().path().string() + ":.:").c_str(), 1);
+  folder_.Write("model.s2k", "nothing\r\n");
+  EXPECT_FALSE(SAP2KREAD("model.s2k").toolStart.started);
+}
+
+#endif
+
+}  // namespace
+}  // namespace korvel::conv
