@@ -1,0 +1,13 @@
+// Runs GoogleTest window tests inside a QApplication (offscreen in CI).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  // Headless unless a display is asked for explicitly (QT_QPA_PLATFORM=xcb).
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
