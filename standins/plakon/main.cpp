@@ -1,0 +1,32 @@
+// Plakon.exe stand-in: reads "out.txt" from the current folder and writes the
+// listing "data.mfd". Exit status 0 when written, 1 when out.txt is missing or
+// malformed (the message names the line), 2 for arguments.
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "common/error.h"
+#include "common/output_file.h"
+#include "standins/plakon/model_listing.h"
+
+int main(int argc, char**) {
+  if (argc > 1) {
+    std::fputs("usage: Plakon.exe   (reads out.txt, writes data.mfd in the current folder)\n", stderr);
+    return 2;
+  }
+  try {
+    std::ifstream in("out.txt", std::ios::binary);
+    if (!in) throw korvel::Error("无法读取 out.txt");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string listing = korvel::standins::ModelListing(korvel::standins::ReadModelFile(bytes.str()));
+    korvel::OutputFile out("data.mfd", korvel::OutputFile::Mode::kReplaceWhenDone);
+    out.Write(listing);
+    out.Commit();
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "Plakon.exe: %s\n", e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,24 @@
+#include "standins/plakon/model_file.h"
+
+#include "standins/list_lines.h"
+
+namespace korvel::standins {
+
+ModelFile ReadModelFile(std::string_view bytes) {
+  ListLines in(bytes, "out.txt");
+  ModelFile model;
+  // Lines are read one by one, so a count larger than the file is found
+  // wanting at the file's end, not by reserving room for it.
+  for (std::size_t n = in.Count("节点数"); n > 0; --n) model.joints.push_back(in.Numbers<4>("节点行"));
+  for (std::size_t n = in.Count("框架单元数"); n > 0; --n) model.frames.push_back(in.Numbers<4>("框架单元行"));
+  for (std::size_t n = in.Count("墙板单元数"); n > 0; --n) model.areas.push_back(in.Numbers<6>("墙板单元行"));
+  for (std::size_t n = in.Count("框架截面数"); n > 0; --n) {
+    std::string name = in.Text("框架截面名称");
+    model.frameSections.push_back({std::move(name), in.Numbers<7>("框架截面特性行")});
+  }
+  for (std::size_t n = in.Count("墙板截面数"); n > 0; --n) model.areaSections.push_back(in.Text("墙板截面名称"));
+  in.ExpectEnd();
+  return model;
+}
+
+}  // namespace korvel::standins

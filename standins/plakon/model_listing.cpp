@@ -1,0 +1,79 @@
+#include "standins/plakon/model_listing.h"
+
+#include <cmath>
+
+#include "common/real_format.h"
+
+namespace korvel::standins {
+namespace {
+
+// The section's name by its number, as the model file numbers it.
+template <typename Names, typename NameOf>
+std::string SectionOf(double number, const Names& names, NameOf nameOf) {
+  if (number == 0) return "(none)";
+  if (number < 1 || number > static_cast<double>(names.size()) || number != std::floor(number)) {
+    return "(unknown " + FormatReal(number) + ")";
+  }
+  return FormatReal(number) + " \"" + nameOf(names[static_cast<std::size_t>(number) - 1]) + "\"";
+}
+
+class Listing {
+ public:
+  Listing& operator<<(std::string_view text) {
+    text_ += text;
+    return *this;
+  }
+  Listing& operator<<(double value) {
+    AppendReal(text_, value);
+    return *this;
+  }
+  void End() { text_ += "\r\n"; }
+  std::string text_;
+};
+
+}  // namespace
+
+std::string ModelListing(const ModelFile& model) {
+  auto frameName = [](const ModelFile::FrameSection& s) { return s.name; };
+  auto areaName = [](const std::string& s) { return s; };
+  Listing out;
+  out << "KORVEL model listing (Plakon.exe stand-in)";
+  out.End();
+  out << "Joints: " << static_cast<double>(model.joints.size());
+  out.End();
+  for (const auto& j : model.joints) {
+    out << "  joint " << j[0] << "  x=" << j[1] << "  y=" << j[2] << "  z=" << j[3];
+    out.End();
+  }
+  out << "Frame elements: " << static_cast<double>(model.frames.size());
+  out.End();
+  for (const auto& f : model.frames) {
+    out << "  frame " << f[0] << "  joints " << f[1] << " " << f[2]
+        << "  section " << SectionOf(f[3], model.frameSections, frameName);
+    out.End();
+  }
+  out << "Wall elements: " << static_cast<double>(model.areas.size());
+  out.End();
+  for (const auto& a : model.areas) {
+    out << "  wall " << a[0] << "  joints " << a[1] << " " << a[2] << " " << a[3] << " " << a[4]
+        << "  section " << SectionOf(a[5], model.areaSections, areaName);
+    out.End();
+  }
+  out << "Frame sections: " << static_cast<double>(model.frameSections.size());
+  out.End();
+  for (std::size_t m = 0; m < model.frameSections.size(); ++m) {
+    const auto& [name, v] = model.frameSections[m];
+    out << "  " << static_cast<double>(m + 1) << " \"" << name << "\"  Fc=" << v[1] << "  RebarFy=" << v[2]
+        << "  t2=" << v[3] << "  t3=" << v[4] << "  Cover=" << v[5] << "  BarSize=" << v[6];
+    out.End();
+  }
+  out << "Wall sections: " << static_cast<double>(model.areaSections.size());
+  out.End();
+  for (std::size_t m = 0; m < model.areaSections.size(); ++m) {
+    out << "  " << static_cast<double>(m + 1) << " \"" << model.areaSections[m] << "\"";
+    out.End();
+  }
+  return out.text_;
+}
+
+}  // namespace korvel::standins

@@ -1,0 +1,44 @@
+// korvel_2005r2_027.exe stand-in: "-j JOB" reads JOB.dat and matcode0.txt in
+// the current folder, checks the material code file and writes JOB.log.
+// Exit status 0 when the log is written, 1 for a missing or bad input, 2 for
+// wrong arguments.
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "common/error.h"
+#include "common/output_file.h"
+#include "standins/solver/solver_job.h"
+
+namespace {
+
+std::string ReadAll(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  if (!in) throw korvel::Error("无法读取 " + name);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3 || std::string(argv[1]) != "-j") {
+    std::fputs("usage: korvel_2005r2_027.exe -j JOB   (reads JOB.dat and matcode0.txt, writes JOB.log)\n", stderr);
+    return 2;
+  }
+  const std::string job = argv[2];
+  try {
+    const std::string data = ReadAll(job + ".dat");
+    const korvel::pre::FiberSection section = korvel::standins::ReadMatcodeFile(ReadAll("matcode0.txt"));
+    korvel::OutputFile log(job + ".log", korvel::OutputFile::Mode::kReplaceWhenDone);
+    log.Write(korvel::standins::JobLog(job, data.size(), section));
+    log.Commit();
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "korvel_2005r2_027.exe: %s\n", e.what());
+    return 1;
+  }
+}

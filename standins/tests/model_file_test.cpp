@@ -1,0 +1,66 @@
+#include "standins/plakon/model_file.h"
+
+#include <gtest/gtest.h>
+
+#include "common/error.h"
+#include "common/tests/temp_folder.h"
+#include "standins/plakon/model_listing.h"
+
+namespace korvel::standins {
+namespace {
+
+using test_support::TempFolder;
+
+const std::string kConverted =
+    TempFolder::ReadFile(KORVEL_SOURCE_DIR "/conv/tests/models/frame-and-wall/out.txt");
+
+TEST(ModelFile, ReadsWhatTheConverterWrote) {
+  const ModelFile model = ReadModelFile(kConverted);
+  EXPECT_EQ(model.joints.size(), 6u);
+  EXPECT_EQ(model.frames.size(), 3u);
+  EXPECT_EQ(model.areas.size(), 2u);
+  ASSERT_EQ(model.frameSections.size(), 2u);
+  EXPECT_EQ(model.frameSections[1].name, "C 500X500");
+  EXPECT_EQ(model.frameSections[1].values[5], 0.04);
+  EXPECT_EQ(model.areaSections[1], "\xBC\xF4\xC1\xA6\xC7\xBD\x32\x35\x30");
+}
+
+TEST(ModelFile, ListingNamesEachElementsSection) {
+  const std::string listing = ModelListing(ReadModelFile(kConverted));
+  EXPECT_NE(listing.find("  frame 1  joints 1 3  section 2 \"C 500X500\"\r\n"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("  wall 2  joints 2 5 6 0  section 1 \"W200\"\r\n"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("  joint 5  x=6  y=.25  z=0\r\n"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("Fc=20100  RebarFy=360000  t2=.5  t3=.5  Cover=.04  BarSize=25"), std::string::npos);
+}
+
+TEST(ModelFile, SectionNumbersWithoutASectionAreListedAsSuch) {
+  const std::string listing = ModelListing(ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
+  EXPECT_NE(listing.find("section (none)"), std::string::npos);
+  EXPECT_NE(listing.find("section (unknown 4)"), std::string::npos);
+}
+
+TEST(ModelFile, ReportsTheFirstLineThatDoesNotFit) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "第 1 行"},                                         // empty file
+      {"1\r\n1,0,0,0\r\n0\r\n0\r\n", "第 5 行"},                // truncated
+      {"2\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 3 行"},      // count larger than its block
+      {"1\r\n1,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 2 行"},        // three numbers for a joint
+      {"0\r\n0\r\n0\r\n1\r\nB1\r\n1,0,0,0,0,0,0\r\n0\r\n", "第 5 行"},  // unquoted name
+      {"0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "第 6 行"},            // more than the model
+      {"0\n0\n0\n0\n0\n", "第 1 行"},                           // LF only
+      {"0\r\n0\r\nx\r\n0\r\n0\r\n", "第 3 行"},                 // not a number
+      {"-1\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},                // negative count
+      {"1.5\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},               // fractional count
+  };
+  for (const auto& [text, where] : cases) {
+    try {
+      ReadModelFile(text);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what() << " for " << text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvel::standins

@@ -1,0 +1,60 @@
+#include "standins/solver/solver_job.h"
+
+#include <gtest/gtest.h>
+
+#include "common/error.h"
+#include "common/tests/temp_folder.h"
+#include "pre/core/fiber_generator.h"
+#include "pre/core/matcode_file.h"
+
+namespace korvel::standins {
+namespace {
+
+using test_support::TempFolder;
+
+const std::string kGolden = TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt");
+
+TEST(SolverJob, ReadsTheMaterialCodeFileBack) {
+  const pre::FiberSection s = ReadMatcodeFile(kGolden);
+  EXPECT_EQ(s.LengthX, 400);
+  EXPECT_EQ(s.LengthY, 600);
+  EXPECT_EQ(s.Fibers[7].Area, 10400);
+  EXPECT_EQ(s.Bars[3].As, 201.06);
+  EXPECT_EQ(s.Bars[3].Es, 195000);
+}
+
+TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
+  const std::string log = JobLog("frame1", 12, ReadMatcodeFile(kGolden));
+  EXPECT_NE(log.find("Job: frame1 (frame1.dat, 12 bytes)\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("Section: LengthX=400  LengthY=600  Modulus=30000\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("area 240000 (LengthX*LengthY 240000, difference 0)"), std::string::npos) << log;
+  EXPECT_NE(log.find("Steel bars: 4, area 1320.25\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("Fiber centroid: x=0  y=0\r\n"), std::string::npos) << log;
+}
+
+TEST(SolverJob, AllZeroSectionHasNoCentroid) {
+  const std::string file = pre::MatcodeText(pre::BuildFiberSection(pre::SectionInput{}));
+  EXPECT_NE(JobLog("j", 0, ReadMatcodeFile(file)).find("undefined"), std::string::npos);
+}
+
+TEST(SolverJob, ReportsTheFirstBadLineOfTheMaterialCodeFile) {
+  std::string shortFile = kGolden.substr(0, kGolden.rfind("335,195000"));
+  std::string badNumber = kGolden;
+  badNumber.replace(badNumber.find("30,.002"), 7, "30,abc");
+  std::string twoSections = kGolden;
+  twoSections[0] = '2';
+  const std::pair<std::string, std::string> cases[] = {
+      {shortFile, "第 154 行"}, {badNumber, "第 4 行"}, {twoSections, "第 1 行"},
+      {kGolden + "1\r\n", "第 155 行"}, {"", "第 1 行"}};
+  for (const auto& [text, where] : cases) {
+    try {
+      ReadMatcodeFile(text);
+      ADD_FAILURE() << "accepted a bad file";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvel::standins
