@@ -1,13 +1,20 @@
 #include <windows.h>
 
+#include "common/codepage.h"
+#include "common/error.h"
 #include "common/program_start.h"
 
 namespace korvel {
 
-// The narrow command line is read in the system code page (936 on the
-// systems the tool set is made for); the search is Windows' own.
+// Arguments arrive as UTF-8; the command line is narrow, in code page 936 as
+// on the Chinese systems the tool set is made for. The search is Windows' own.
 StartResult StartProgram(const std::string& program, const std::vector<std::string>& args) {
-  std::string commandLine = WindowsCommandLine(program, args);
+  std::string commandLine;
+  try {
+    commandLine = Utf8ToCp936(WindowsCommandLine(program, args));
+  } catch (const Error& e) {
+    return {false, program + "：" + e.what()};
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

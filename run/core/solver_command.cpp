@@ -1,0 +1,20 @@
+#include "run/core/solver_command.h"
+
+namespace korvel::run {
+namespace {
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+std::optional<SolverCommand> SolverCommandFor(std::string_view chosenFile) {
+  std::size_t end = chosenFile.size();
+  for (int cut = 0; cut < 4; ++cut) {
+    if (end == 0) return std::nullopt;
+    do --end;
+    while (end > 0 && IsContinuationByte(chosenFile[end]));
+  }
+  SolverCommand command;
+  command.args = {"-j", std::string(chosenFile.substr(0, end))};
+  return command;
+}
+
+}  // namespace korvel::run
