@@ -6,6 +6,7 @@ std::span<const Command> Commands() {
   static const Command commands[] = {
       {"pre", RunPre},
       {"convert", RunConvert},
+      {"run", RunRun},
   };
   return commands;
 }

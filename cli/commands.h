@@ -22,5 +22,6 @@ std::span<const Command> Commands();
 
 int RunPre(const Arguments& args);
 int RunConvert(const Arguments& args);
+int RunRun(const Arguments& args);
 
 }  // namespace korvel::cli

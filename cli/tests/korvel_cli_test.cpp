@@ -1,0 +1,134 @@
+// korvel run as a process, the way scripts use it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "common/tests/recording_program.h"
+#include "common/tests/temp_folder.h"
+
+namespace korvel::cli {
+namespace {
+
+using test_support::RecordingProgram;
+using test_support::TempFolder;
+
+const std::string kSource = KORVEL_SOURCE_DIR;
+
+class KorvelCommand : public ::testing::Test {
+ protected:
+  // Runs korvel in the test's folder; standard output and error are kept.
+  int Korvel(const std::string& args, const std::string& input = "", const std::string& program = KORVEL_BINARY) {
+    folder_.Write(".stdin", input);
+    const std::string command = "cd '" + folder_.path().string() + "' && '" + program + "' " + args +
+                                " <.stdin >.stdout 2>.stderr";
+    const int status = std::system(command.c_str());
+    std::filesystem::remove(folder_.Path(".stdin"));
+    out_ = folder_.Read(".stdout");
+    err_ = folder_.Read(".stderr");
+    std::filesystem::remove(folder_.Path(".stdout"));
+    std::filesystem::remove(folder_.Path(".stderr"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  TempFolder folder_;
+  std::string out_, err_;
+};
+
+TEST_F(KorvelCommand, PreWritesTheSameBytesAsTheWindow) {
+  EXPECT_EQ(Korvel("pre '" + kSource + "/examples/column-400x600.section'"), 0) << err_;
+  EXPECT_EQ(folder_.Read("matcode0.txt"),
+            TempFolder::ReadFile(kSource + "/pre/tests/golden/worked-example.matcode0.txt"));
+}
+
+TEST_F(KorvelCommand, PreReadsStandardInputAndCountsMissingNamesAsZero) {
+  EXPECT_EQ(Korvel("pre -", "LengthX=400\nLengthY=600\n"), 0) << err_;
+  EXPECT_TRUE(folder_.Read("matcode0.txt").starts_with("1\r\n600,400,0\r\n"));
+}
+
+TEST_F(KorvelCommand, PreRejectsAnUnknownNameWithItsLineAndWritesNothing) {
+  EXPECT_EQ(Korvel("pre -", "LengthX=400\nDepth=600\n"), 1);
+  EXPECT_NE(err_.find("第 2 行"), std::string::npos) << err_;
+  EXPECT_EQ(err_.find('\n'), err_.size() - 1) << "one line";
+  EXPECT_FALSE(folder_.Has("matcode0.txt"));
+}
+
+TEST_F(KorvelCommand, PreOverflowLeavesTheOldFile) {
+  folder_.Write("matcode0.txt", "old");
+  EXPECT_EQ(Korvel("pre -", "Cover=1e400\n"), 1);
+  EXPECT_NE(err_.find("Cover"), std::string::npos) << err_;
+  EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
+}
+
+TEST_F(KorvelCommand, ConvertWritesTheSameBytesAsTheLibrary) {
+  const std::string model = kSource + "/conv/tests/models/frame-and-wall";
+  EXPECT_EQ(Korvel("convert --no-tool '" + model + "/model.s2k'"), 0) << err_;
+  EXPECT_EQ(folder_.Read("out.txt"), TempFolder::ReadFile(model + "/out.txt"));
+  EXPECT_EQ(folder_.Read("debug.txt"), TempFolder::ReadFile(model + "/debug.txt"));
+  EXPECT_EQ(err_, "");
+  EXPECT_FALSE(folder_.Has("data.mfd"));
+}
+
+TEST_F(KorvelCommand, ConvertStartsTheToolBesideIt) {
+  EXPECT_EQ(Korvel("convert '" + kSource + "/examples/two-storey-frame.s2k'"), 0) << err_;
+  for (int i = 0; i < 500 && !folder_.Has("data.mfd"); ++i) std::system("sleep 0.01");
+  EXPECT_TRUE(folder_.Read("data.mfd").starts_with("KORVEL model listing")) << "the Plakon.exe stand-in ran";
+}
+
+TEST_F(KorvelCommand, ConvertReportsAMissingModelAndCreatesNothing) {
+  EXPECT_EQ(Korvel("convert --no-tool missing.s2k"), 1);
+  EXPECT_NE(err_.find("missing.s2k"), std::string::npos) << err_;
+  EXPECT_EQ(folder_.Names(), std::vector<std::string>{});
+}
+
+TEST_F(KorvelCommand, ConvertOverflowNamesTheLineAndKeepsOutTxt) {
+  folder_.Write("out.txt", "old");
+  folder_.Write("m.s2k", "TABLE:  \"CONNECTIVITY - FRAME\"\r\n   Frame=1   JointI=1e400   JointJ=2 \r\n");
+  EXPECT_EQ(Korvel("convert --no-tool m.s2k"), 1);
+  EXPECT_NE(err_.find("第 2 行"), std::string::npos) << err_;
+  EXPECT_EQ(folder_.Read("out.txt"), "old");
+}
+
+TEST_F(KorvelCommand, ConvertReportsAnUnwritableModelFile) {
+  folder_.Write("m.s2k", "nothing\r\n");
+  std::filesystem::create_directory(folder_.Path("out.txt"));
+  EXPECT_EQ(Korvel("convert --no-tool m.s2k"), 1);
+  EXPECT_NE(err_.find("out.txt"), std::string::npos) << err_;
+}
+
+TEST_F(KorvelCommand, ConvertWarnsAboutAMissingTool) {
+  TempFolder alone;
+  std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
+  folder_.Write("m.s2k", "nothing\r\n");
+  RecordingProgram unrelated("unrelated");
+  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
+  EXPECT_NE(err_.find("Plakon.exe"), std::string::npos) << err_;
+  EXPECT_TRUE(folder_.Has("out.txt"));
+}
+
+TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
+  TempFolder alone;
+  std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
+  RecordingProgram solver("korvel_2005r2_027.exe");
+  EXPECT_EQ(Korvel("run 'my job.dat'", "", alone.Path("korvel").string()), 0) << err_;
+  const std::string record = solver.WaitForRecord();
+  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[my job]\n");
+  EXPECT_EQ(Korvel("run a.d", "", alone.Path("korvel").string()), 1);
+}
+
+TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
+  EXPECT_EQ(Korvel(""), 2);
+  EXPECT_EQ(Korvel("frobnicate"), 2);
+  EXPECT_EQ(Korvel("pre"), 2);
+  EXPECT_EQ(Korvel("convert --fast m.s2k"), 2);
+  EXPECT_EQ(Korvel("--help"), 0);
+  EXPECT_NE(out_.find("usage: korvel"), std::string::npos);
+  EXPECT_EQ(Korvel("convert --help"), 0);
+  EXPECT_NE(out_.find("--no-tool"), std::string::npos);
+  EXPECT_EQ(Korvel("--version"), 0);
+  EXPECT_TRUE(out_.starts_with("korvel ")) << out_;
+}
+
+}  // namespace
+}  // namespace korvel::cli
