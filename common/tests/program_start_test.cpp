@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "common/tests/temp_folder.h"
+#else
 #include "common/tests/recording_program.h"
+#endif
 
 namespace korvel {
 namespace {
@@ -49,6 +57,46 @@ TEST(StartProgram, NeverLooksInTheCurrentFolder) {
   setenv("PATH", (recorder.folder().path().string() + ":.::relative").c_str(), 1);
   test_support::CurrentFolder inside(here.path());
   EXPECT_FALSE(StartProgram("local-only", {}).started);
+}
+#endif
+
+#ifdef _WIN32
+// The recorder, copied under another name into a folder on PATH.
+class WindowsStart : public ::testing::Test {
+ protected:
+  WindowsStart() : oldPath_(std::getenv("PATH")) {
+    std::filesystem::copy_file(KORVEL_RECORDER, tools_.Path("recorder.exe"));
+    _putenv_s("PATH", (tools_.path().string() + ";" + oldPath_).c_str());
+  }
+  ~WindowsStart() override { _putenv_s("PATH", oldPath_.c_str()); }
+
+  std::string WaitForRecord() const {
+    for (int i = 0; i < 1000 && !tools_.Has("record"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return tools_.Has("record") ? tools_.Read("record") : "<not started>";
+  }
+
+  TempFolder tools_;
+  std::string oldPath_;
+};
+
+TEST_F(WindowsStart, FindsTheProgramOnPathAndKeepsAQuotedJobNameWhole) {
+  const StartResult result = StartProgram("recorder.exe", {"-j", "my job"});
+  ASSERT_TRUE(result.started) << result.problem;
+  const std::string record = WaitForRecord();
+  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[my job]\n");
+}
+
+TEST_F(WindowsStart, PassesAJobNameInCodePage936) {
+  const StartResult result = StartProgram("recorder.exe", {"-j", "框架1"});
+  ASSERT_TRUE(result.started) << result.problem;
+  const std::string record = WaitForRecord();
+  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[\xBF\xF2\xBC\xDC" "1]\n");
+}
+
+TEST_F(WindowsStart, ReportsAProgramThatCannotBeStarted) {
+  const StartResult result = StartProgram("no-such-program.exe", {});
+  EXPECT_FALSE(result.started);
+  EXPECT_NE(result.problem.find("no-such-program.exe"), std::string::npos);
 }
 #endif
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
+#ifndef _WIN32
 #include "common/tests/recording_program.h"
+#endif
 #include "common/tests/temp_folder.h"
 
 namespace korvel::conv {
