@@ -30,7 +30,11 @@ TEST(SectionNames, EmptyNameAnswersTheNextNumberWithoutBeingAdded) {
 
 TEST(SectionNames, FullTableGivesNewNamesNoNumberButFindsOldOnes) {
   SectionNames names;
-  for (int i = 1; i <= kSectionCapacity; ++i) ASSERT_EQ(names.FindOrAddSection("S" + std::to_string(i)), i);
+  for (int i = 1; i <= kSectionCapacity; ++i) {
+    std::string name = "S";
+    name += std::to_string(i);
+    ASSERT_EQ(names.FindOrAddSection(name), i);
+  }
   EXPECT_EQ(names.FindOrAddSection("new"), std::nullopt);
   EXPECT_EQ(names.FindOrAddSection("new"), std::nullopt);
   EXPECT_EQ(names.FindOrAddSection("other"), std::nullopt);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "common/error.h"
-#include "common/window/fonts.h"
+#include "common/window/controls.h"
 #include "common/window/paths.h"
 #include "common/window/twips.h"
 #include "conv/core/conversion.h"
@@ -22,24 +22,6 @@ constexpr char kDescription[] =
 constexpr char kCredit[] = "KORVEL 开发组";
 constexpr char kPrompt[] = "请输入SAP2000(*.s2k)文件名称，必须包括后缀名";
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, QRect place) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  label->setGeometry(place);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setFont(window::ChineseLabelFont());
-  return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect place) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(place);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent) {
@@ -47,10 +29,10 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8("SAP2K to MARC转换器0.11版本"));
   window::SetClientSize(*this, 4680, 3195);
 
-  auto* start = Button(this, "Command1", "开始转换", TwipsRect(600, 2160, 1335, 495));
-  auto* quit = Button(this, "Command2", "退出程序", TwipsRect(2640, 2160, 1335, 495));
-  Label(this, "Label1", kDescription, TwipsRect(240, 120, 4215, 975));
-  Label(this, "Label2", kCredit, TwipsRect(240, 1200, 4335, 615));
+  auto* start = window::AddButton(this, "Command1", QString::fromUtf8("开始转换"), TwipsRect(600, 2160, 1335, 495));
+  auto* quit = window::AddButton(this, "Command2", QString::fromUtf8("退出程序"), TwipsRect(2640, 2160, 1335, 495));
+  window::AddWrappedLabel(this, "Label1", QString::fromUtf8(kDescription), TwipsRect(240, 120, 4215, 975));
+  window::AddWrappedLabel(this, "Label2", QString::fromUtf8(kCredit), TwipsRect(240, 1200, 4335, 615));
   setTabOrder(start, quit);
   start->setFocus();
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "common/error.h"
+#include "common/window/controls.h"
 #include "common/window/paths.h"
 #include "common/window/twips.h"
 #include "pre/core/matcode_file.h"
@@ -46,15 +47,6 @@ constexpr int kLabelOffset = 1680;
 // The check box copies Text5..Text8 into Text9..Text12 and Text13 into Text14.
 constexpr std::pair<int, int> kCopies[] = {{5, 9}, {6, 10}, {7, 11}, {8, 12}, {13, 14}};
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect place) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(place);
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
 }  // namespace
 
 SectionWindow::SectionWindow(QWidget* parent) : QWidget(parent) {
@@ -78,8 +70,8 @@ SectionWindow::SectionWindow(QWidget* parent) : QWidget(parent) {
   copyCheck_->setGeometry(TwipsRect(3360, 1560, 2055, 375));
   copyCheck_->setChecked(false);
 
-  okButton_ = Button(this, "cmdOK", "OK", TwipsRect(2760, 6720, 1335, 495));
-  endButton_ = Button(this, "cmdEnd", "End", TwipsRect(5400, 6720, 1335, 495));
+  okButton_ = window::AddButton(this, "cmdOK", "OK", TwipsRect(2760, 6720, 1335, 495));
+  endButton_ = window::AddButton(this, "cmdEnd", "End", TwipsRect(5400, 6720, 1335, 495));
 
   auto* key = new QLabel(this);
   key->setObjectName("Image1");

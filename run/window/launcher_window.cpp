@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "common/window/fonts.h"
+#include "common/window/controls.h"
 #include "common/window/paths.h"
 #include "common/window/twips.h"
 #include "run/core/solver_command.h"
@@ -21,24 +21,6 @@ constexpr char kDescription[] =
 constexpr char kContact[] = "如有问题，请与 KORVEL 开发组联系。";
 constexpr char kHomepage[] = "Homepage: https://korvel.example.org/";
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, QRect place) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  label->setGeometry(place);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setFont(window::ChineseLabelFont());
-  return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect place) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(place);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 LauncherWindow::LauncherWindow(QWidget* parent) : QWidget(parent) {
@@ -46,11 +28,11 @@ LauncherWindow::LauncherWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8("KORVEL执行界面主窗口(KORVEL 开发组)"));
   window::SetClientSize(*this, 5790, 4350);
 
-  auto* run = Button(this, "cmdRun", "Run", TwipsRect(960, 3360, 1215, 495));
-  auto* exit = Button(this, "cmdExit", "Exit", TwipsRect(3720, 3360, 1215, 495));
-  Label(this, "Label1", kDescription, TwipsRect(360, 240, 5055, 975));
-  Label(this, "Label2", kContact, TwipsRect(360, 1320, 5055, 375));
-  Label(this, "Label3", kHomepage, TwipsRect(360, 1680, 5055, 375));
+  auto* run = window::AddButton(this, "cmdRun", QString::fromUtf8("Run"), TwipsRect(960, 3360, 1215, 495));
+  auto* exit = window::AddButton(this, "cmdExit", QString::fromUtf8("Exit"), TwipsRect(3720, 3360, 1215, 495));
+  window::AddWrappedLabel(this, "Label1", QString::fromUtf8(kDescription), TwipsRect(360, 240, 5055, 975));
+  window::AddWrappedLabel(this, "Label2", QString::fromUtf8(kContact), TwipsRect(360, 1320, 5055, 375));
+  window::AddWrappedLabel(this, "Label3", QString::fromUtf8(kHomepage), TwipsRect(360, 1680, 5055, 375));
   setTabOrder(run, exit);
   run->setFocus();
 

@@ -1,0 +1,15 @@
+# korvel_add_window(PROGRAM name LIBRARY lib SOURCES ... LIBS ... TESTS ...)
+# A window program: its window library (moc'ed, on the given core), the
+# program from window/main.cpp, and the window tests run headless.
+function(korvel_add_window)
+  cmake_parse_arguments(W "" "PROGRAM;LIBRARY" "SOURCES;LIBS;TESTS" ${ARGN})
+  add_library(${W_LIBRARY} STATIC ${W_SOURCES})
+  set_target_properties(${W_LIBRARY} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${W_LIBRARY} PUBLIC ${W_LIBS} korvel_window_common)
+
+  add_executable(${W_PROGRAM} window/main.cpp)
+  target_link_libraries(${W_PROGRAM} PRIVATE ${W_LIBRARY})
+  install(TARGETS ${W_PROGRAM} RUNTIME DESTINATION bin)
+
+  korvel_add_test(NAME ${W_LIBRARY}_tests QT SOURCES ${W_TESTS} LIBS ${W_LIBRARY})
+endfunction()

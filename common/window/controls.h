@@ -1,0 +1,16 @@
+#pragma once
+// The controls every window builds: named, placed in twips, buttons that
+// never react to Enter.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+
+namespace korvel::window {
+
+// A label with the Chinese label font that wraps its text within its width.
+QLabel* AddWrappedLabel(QWidget* parent, const char* name, const QString& text, QRect place);
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect place);
+
+}  // namespace korvel::window
