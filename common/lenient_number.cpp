@@ -77,7 +77,10 @@ double LenientNumber(std::string_view text) {
     return 0;
   }
 
-  std::string number;  // the significant characters, in from_chars' syntax
+  // The significant characters in from_chars' syntax; reused, since model
+  // files hold millions of values.
+  thread_local std::string number;
+  number.clear();
   bool negative = false;
   if (in.Peek() == '+' || in.Peek() == '-') {
     negative = in.Peek() == '-';
@@ -96,19 +99,20 @@ double LenientNumber(std::string_view text) {
   long long exponent = 0;
   if (in.Peek() == 'E' || in.Peek() == 'e') {
     in.Take();
-    std::string digits;
-    bool negativeExponent = false;
+    number += 'e';
+    const bool negativeExponent = in.Peek() == '-';
     if (in.Peek() == '+' || in.Peek() == '-') {
-      negativeExponent = in.Peek() == '-';
+      number += in.Peek();
       in.Take();
     }
+    const std::size_t digitsStart = number.size();
     for (char c = in.Peek(); IsDigit(c); c = in.Peek()) {
-      digits += c;
+      number += c;
       if (exponent < 1'000'000'000) exponent = exponent * 10 + (c - '0');
       in.Take();
     }
+    if (number.size() == digitsStart) number.resize(mantissaLength);  // "1e" is 1
     if (negativeExponent) exponent = -exponent;
-    if (!digits.empty()) number += (negativeExponent ? "e-" : "e") + digits;
   }
 
   double value = 0;
