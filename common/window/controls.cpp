@@ -10,7 +10,14 @@ QLabel* AddWrappedLabel(QWidget* parent, const char* name, const QString& text, 
   label->setGeometry(place);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setFont(ChineseLabelFont());
+  // Where SimSun is missing a wider font may need more lines than the label
+  // has room for; a slightly smaller size keeps the whole text visible.
+  QFont font = ChineseLabelFont();
+  label->setFont(font);
+  while (label->heightForWidth(place.width()) > place.height() && font.pointSizeF() > 8) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+  }
   return label;
 }
 

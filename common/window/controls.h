@@ -8,7 +8,8 @@
 
 namespace korvel::window {
 
-// A label with the Chinese label font that wraps its text within its width.
+// A label with the Chinese label font that wraps its text within its width,
+// a little smaller where that is needed to show all of it.
 QLabel* AddWrappedLabel(QWidget* parent, const char* name, const QString& text, QRect place);
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect place);

@@ -40,6 +40,7 @@ TEST_F(LauncherWindowTest, LaysOutItsControlsWithRunFocused) {
   const auto* label1 = window_.findChild<QLabel*>("Label1");
   EXPECT_EQ(label1->geometry(), QRect(24, 16, 337, 65));
   EXPECT_TRUE(label1->text().contains(QString::fromUtf8("钢筋混凝土杆系结构纤维模型程序")));
+  EXPECT_LE(label1->heightForWidth(label1->width()), label1->height()) << "the whole text is visible";
   EXPECT_TRUE(label1->text().endsWith(QString::fromUtf8("本程序基于MSC.MARC 2005r2版本，供国内各专业教学及科研使用。")));
   EXPECT_EQ(window_.findChild<QLabel*>("Label2")->geometry(), QRect(24, 88, 337, 25));
   EXPECT_TRUE(window_.findChild<QLabel*>("Label3")->text().startsWith("Homepage: "));
