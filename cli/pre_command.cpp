@@ -27,15 +27,15 @@ int RunPre(const Arguments& args) {
   if (args.size() != 1) return UsageError("pre takes one section file", kHelp);
   const std::string name(args[0]);
   return ReportErrors([&] {
-    pre::SectionTexts texts;
+    pre::SectionInput section;
     if (name == "-") {
-      texts = pre::ReadSectionFile(std::cin, "<standard input>");
+      section = pre::ReadSectionFile(std::cin, "<standard input>");
     } else {
       std::ifstream in(name, std::ios::binary);
       if (!in) throw Error("无法打开截面文件 \"" + name + "\"");
-      texts = pre::ReadSectionFile(in, name);
+      section = pre::ReadSectionFile(in, name);
     }
-    pre::Write_File(pre::SectionFromTexts(texts));
+    pre::Write_File(section);
   });
 }
 

@@ -57,7 +57,7 @@ TEST_F(KorvelCommand, PreRejectsAnUnknownNameWithItsLineAndWritesNothing) {
 TEST_F(KorvelCommand, PreOverflowLeavesTheOldFile) {
   folder_.Write("matcode0.txt", "old");
   EXPECT_EQ(Korvel("pre -", "Cover=1e400\n"), 1);
-  EXPECT_NE(err_.find("Cover"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("第 1 行：Cover"), std::string::npos) << err_;
   EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
 }
 

@@ -12,6 +12,12 @@ const std::array<std::string_view, kFieldCount> kFieldNames = {
     "Bar1.Es",   "Bar1.fy",    "Bar1.As",    "Bar2.Es",    "Bar2.fy",  "Bar2.As",   "Bar3.Es",
     "Bar3.fy",   "Bar3.As",    "Bar4.Es",    "Bar4.fy",    "Bar4.As"};
 
+namespace {
+[[noreturn]] void FailAt(const std::string& fileName, int line, const std::string& reason) {
+  throw Error(fileName + " 第 " + std::to_string(line) + " 行：" + reason);
+}
+}  // namespace
+
 SectionInput SectionFromTexts(const SectionTexts& texts) {
   std::array<double, kFieldCount> v{};
   for (int k = 0; k < kFieldCount; ++k) {
@@ -34,16 +40,14 @@ SectionInput SectionFromTexts(const SectionTexts& texts) {
   return input;
 }
 
-SectionTexts ReadSectionFile(std::istream& in, const std::string& fileName) {
+SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
   SectionTexts texts;
   texts.fill("0");
-  std::array<bool, kFieldCount> given{};
+  std::array<int, kFieldCount> lineOf{};  // 0 while not given
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    auto fail = [&](const std::string& reason) {
-      throw Error(fileName + " 第 " + std::to_string(number) + " 行：" + reason);
-    };
+    auto fail = [&](const std::string& reason) { FailAt(fileName, number, reason); };
     const std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos || line[start] == '#') continue;
     const std::size_t equals = line.find('=');
@@ -53,11 +57,15 @@ SectionTexts ReadSectionFile(std::istream& in, const std::string& fileName) {
     const auto found = std::find(kFieldNames.begin(), kFieldNames.end(), name);
     if (found == kFieldNames.end()) fail("未知的参数名 \"" + std::string(name) + "\"");
     const auto k = static_cast<std::size_t>(found - kFieldNames.begin());
-    if (given[k]) fail("参数 \"" + std::string(name) + "\" 重复给出");
-    given[k] = true;
+    if (lineOf[k] != 0) fail("参数 \"" + std::string(name) + "\" 重复给出");
+    lineOf[k] = number;
     texts[k] = line.substr(equals + 1);
   }
-  return texts;
+  try {
+    return SectionFromTexts(texts);
+  } catch (const FieldOverflow& e) {
+    FailAt(fileName, lineOf[e.field() - 1], e.what());
+  }
 }
 
 }  // namespace korvel::pre

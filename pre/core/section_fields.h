@@ -33,9 +33,10 @@ class FieldOverflow : public OverflowError {
 SectionInput SectionFromTexts(const SectionTexts& texts);
 
 // A section file: one Name=text per line, names as in kFieldNames; blank
-// lines and lines starting with # are passed over; a name not given stays "0".
-// Throws Error naming the line for an unknown or repeated name or a line
-// without "=".
-SectionTexts ReadSectionFile(std::istream& in, const std::string& fileName);
+// lines and lines starting with # are passed over; a name not given counts as
+// an untouched field ("0"); each text is read as its field would be.
+// Throws Error naming the line for an unknown or repeated name, a line
+// without "=", or a number beyond the range of a double.
+SectionInput ReadSectionFile(std::istream& in, const std::string& fileName);
 
 }  // namespace korvel::pre

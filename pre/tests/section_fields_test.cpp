@@ -62,12 +62,13 @@ TEST(SectionFields, OverflowNamesTheField) {
 }
 
 TEST(SectionFile, ReadsNamesAndLeavesMissingOnesAtZero) {
-  std::istringstream in("# a column\r\nLengthX=400\r\n\r\nCover.E0 = 2.8e4 \r\nBar4.As=314\n");
-  const SectionTexts texts = ReadSectionFile(in, "s.txt");
-  EXPECT_EQ(texts[0], "400");
-  EXPECT_EQ(texts[13], " 2.8e4 ");
-  EXPECT_EQ(texts[25], "314");
-  EXPECT_EQ(texts[1], "0");
+  std::istringstream in("# a column\r\nLengthX=400\r\n\r\nCover.E0 = 2 8e3 \r\nBar4.As=314cm2\nCore.E0=\n");
+  const SectionInput s = ReadSectionFile(in, "s.txt");
+  EXPECT_EQ(s.LengthX, 400);
+  EXPECT_EQ(s.CoverConcrete.E0, 28000);
+  EXPECT_EQ(s.Rebars[3].As, 314);
+  EXPECT_EQ(s.CoreConcrete.E0, 0);
+  EXPECT_EQ(s.LengthY, 0);
 }
 
 TEST(SectionFile, RejectsUnknownRepeatedAndMalformedLinesByNumber) {
@@ -76,6 +77,7 @@ TEST(SectionFile, RejectsUnknownRepeatedAndMalformedLinesByNumber) {
       {"LengthX=1\nLengthY=2\nLengthX=4\n", "第 3 行"},
       {"LengthX 400\n", "第 1 行"},
       {"lengthx=400\n", "第 1 行"},
+      {"LengthX=400\n\nCover=1e400\n", "第 3 行"},
   };
   for (const auto& [text, where] : cases) {
     std::istringstream in(text);
