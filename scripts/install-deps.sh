@@ -5,9 +5,9 @@
 #   install-deps.sh windows  also the cross compiler and Wine for the Windows check
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei xvfb xauth)
+packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
 if [[ "${1:-}" == windows ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
 
 missing=()

@@ -14,7 +14,7 @@ cmake --build "$build" -j"$(nproc)"
 # 936), as on the machines the solver runs on.
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8
 unset DISPLAY LC_ALL
-[[ -d "$WINEPREFIX" ]] || wineboot --init >/dev/null 2>&1
+[[ -d "$WINEPREFIX" ]] || wineboot --init >/dev/null 2>&1 || true
 ctest --test-dir "$build" --output-on-failure
 
 # The Windows programs themselves, on a golden model: same bytes as on Linux.
