@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "common/tests/recording_program.h"
 #include "common/tests/temp_folder.h"
@@ -72,7 +74,7 @@ TEST_F(KorvelCommand, ConvertWritesTheSameBytesAsTheLibrary) {
 
 TEST_F(KorvelCommand, ConvertStartsTheToolBesideIt) {
   EXPECT_EQ(Korvel("convert '" + kSource + "/examples/two-storey-frame.s2k'"), 0) << err_;
-  for (int i = 0; i < 500 && !folder_.Has("data.mfd"); ++i) std::system("sleep 0.01");
+  for (int i = 0; i < 500 && !folder_.Has("data.mfd"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_TRUE(folder_.Read("data.mfd").starts_with("KORVEL model listing")) << "the Plakon.exe stand-in ran";
 }
 
