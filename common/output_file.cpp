@@ -3,10 +3,10 @@
 #include <fcntl.h>
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "common/error.h"
+#include "common/system_reason.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -36,8 +36,6 @@ std::FILE* CreateNew(const std::filesystem::path& path, bool truncate) {
 #endif
 }
 
-std::string Reason(int error) { return std::generic_category().message(error); }
-
 }  // namespace
 
 std::string DisplayName(const std::filesystem::path& file) {
@@ -48,22 +46,22 @@ std::string DisplayName(const std::filesystem::path& file) {
 OutputFile::OutputFile(std::filesystem::path target, Mode mode)
     : target_(std::move(target)), mode_(mode) {
   std::error_code ignored;
-  if (std::filesystem::is_directory(target_, ignored)) Fail("无法写入", Reason(EISDIR));
+  if (std::filesystem::is_directory(target_, ignored)) Fail("无法写入", SystemReason(EISDIR));
   if (mode_ == Mode::kWriteInPlace) {
     written_ = target_;
     file_ = CreateNew(written_, true);
-    if (!file_) Fail("无法创建", Reason(errno));
+    if (!file_) Fail("无法创建", SystemReason(errno));
     return;
   }
   // Renaming would replace a read-only file that could not be opened for writing.
   if (std::filesystem::exists(target_, ignored) && KORVEL_ACCESS(target_.c_str(), 2) != 0) {
-    Fail("无法写入", Reason(errno));
+    Fail("无法写入", SystemReason(errno));
   }
   for (int attempt = 0; !file_; ++attempt) {
     written_ = target_;
     written_ += ".tmp" + std::to_string(attempt);
     file_ = CreateNew(written_, false);
-    if (!file_ && (errno != EEXIST || attempt == 100)) Fail("无法创建", Reason(errno));
+    if (!file_ && (errno != EEXIST || attempt == 100)) Fail("无法创建", SystemReason(errno));
   }
 }
 
@@ -77,7 +75,7 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::Write(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("写入失败", Reason(errno));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("写入失败", SystemReason(errno));
 }
 
 void OutputFile::Commit() {
@@ -90,7 +88,7 @@ void OutputFile::Commit() {
       std::error_code ignored;
       std::filesystem::remove(written_, ignored);
     }
-    Fail("写入失败", Reason(flushed ? errno : error));
+    Fail("写入失败", SystemReason(flushed ? errno : error));
   }
   if (mode_ == Mode::kWriteInPlace) return;
   std::error_code renamed;

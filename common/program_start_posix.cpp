@@ -5,10 +5,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "common/program_start.h"
+#include "common/system_reason.h"
 
 namespace korvel {
 namespace {
@@ -56,13 +56,13 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   // nobody's child here and leaves no zombie; a pipe closed on exec tells
   // whether the start itself worked.
   int pipeEnds[2];
-  if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return {false, std::strerror(errno)};
+  if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return {false, SystemReason(errno)};
   const pid_t intermediate = ::fork();
   if (intermediate < 0) {
     const int error = errno;
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
-    return {false, std::strerror(error)};
+    return {false, SystemReason(error)};
   }
   if (intermediate == 0) {
     ::close(pipeEnds[0]);
@@ -83,7 +83,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   while ((got = ::read(pipeEnds[0], &error, sizeof error)) < 0 && errno == EINTR) {
   }
   ::close(pipeEnds[0]);
-  if (got == static_cast<ssize_t>(sizeof error)) return {false, program + "：" + std::strerror(error)};
+  if (got == static_cast<ssize_t>(sizeof error)) return {false, program + "：" + SystemReason(error)};
   return {true, {}};
 }
 

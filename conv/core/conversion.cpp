@@ -3,12 +3,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "common/error.h"
 #include "common/list_writer.h"
 #include "common/output_file.h"
+#include "common/system_reason.h"
 #include "conv/core/list_input.h"
 #include "conv/core/outputs.h"
 #include "conv/core/progress_messages.h"
@@ -41,7 +41,7 @@ std::string ReadModel(const std::filesystem::path& model) {
   const std::string name = DisplayName(model);
   if (model.empty()) throw Error("没有给出模型文件的名称");
   auto fail = [&](int error) -> Error {
-    return Error("无法读取模型文件 \"" + name + "\"：" + std::strerror(error));
+    return Error("无法读取模型文件 \"" + name + "\"：" + SystemReason(error));
   };
   std::error_code ignored;
   if (std::filesystem::is_directory(model, ignored)) throw fail(EISDIR);

@@ -142,6 +142,7 @@ TEST_F(Conversion, ModelThatCannotBeReadTouchesNothing) {
     SAP2KREAD("missing.s2k");
   } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find("missing.s2k"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("文件或文件夹不存在"), std::string::npos) << e.what();
   }
 }
 
