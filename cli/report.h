@@ -27,8 +27,6 @@ int ReportErrors(Job&& job) {
   try {
     job();
     return kDone;
-  } catch (const Error& e) {
-    std::fprintf(stderr, "korvel: %s\n", e.what());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "korvel: %s\n", e.what());
   }

@@ -12,7 +12,7 @@ class OutputFile;
 
 class ListWriter {
  public:
-  ListWriter() = default;                        // keeps the lines in Text()
+  ListWriter() = default;                        // keeps the lines in Lines()
   explicit ListWriter(OutputFile& file) : file_(&file) {}  // writes as it goes
 
   ListWriter& Text(std::string_view bytes);
@@ -21,7 +21,8 @@ class ListWriter {
   void EndLine();
   void Flush();  // hands what is pending to the file
 
-  const std::string& Text() const { return pending_; }
+  // The lines not yet handed to a file: all of them without one.
+  const std::string& Lines() const { return pending_; }
 
  private:
   void BeginItem();

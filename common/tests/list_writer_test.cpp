@@ -9,7 +9,7 @@ TEST(ListWriter, SeparatesItemsBySingleCommasAndEndsLinesWithCrLf) {
   ListWriter out;
   out.Count(3).EndLine();
   out.Real(-180).Real(0.5).Count(0).EndLine();
-  EXPECT_EQ(out.Text(), "3\r\n-180,.5,0\r\n");
+  EXPECT_EQ(out.Lines(), "3\r\n-180,.5,0\r\n");
 }
 
 TEST(ListWriter, QuotesTextUnchanged) {
@@ -17,13 +17,13 @@ TEST(ListWriter, QuotesTextUnchanged) {
   out.Text("读取节点坐标").Real(12).EndLine();
   out.Text("PL \"16\", x").EndLine();
   out.Text("").EndLine();
-  EXPECT_EQ(out.Text(), "\"读取节点坐标\",12\r\n\"PL \"16\", x\"\r\n\"\"\r\n");
+  EXPECT_EQ(out.Lines(), "\"读取节点坐标\",12\r\n\"PL \"16\", x\"\r\n\"\"\r\n");
 }
 
 TEST(ListWriter, CountsAreWrittenAsPlainDigits) {
   ListWriter out;
   out.Count(1000000).Count(-3).EndLine();
-  EXPECT_EQ(out.Text(), "1000000,-3\r\n");
+  EXPECT_EQ(out.Lines(), "1000000,-3\r\n");
 }
 
 }  // namespace

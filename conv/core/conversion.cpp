@@ -125,13 +125,13 @@ class Converter {
       case kFrameAssignments: {
         FrameSectionInfo info{};
         ReadFrameSection(line, tables_.frameSections, info);
-        Assign(tables_.frames, 3, info[0], info[3], say.frameSection, say.frameNotFound);
+        Assign(tables_.frames, info[0], info[3], say.frameSection, say.frameNotFound);
         break;
       }
       case kAreaAssignments: {
         AreaSectionInfo info{};
         ReadAreaSection(line, tables_.areaSections, info);
-        Assign(tables_.areas, 6, info[0], info[6], say.areaSection, say.areaNotFound);
+        Assign(tables_.areas, info[0], info[6], say.areaSection, say.areaNotFound);
         break;
       }
       case kTableCount:
@@ -148,7 +148,7 @@ class Converter {
   }
 
   // The first row holding the label receives the section number.
-  void Assign(ElementTable& table, int sectionColumn, double label, double section, const std::string& message,
+  void Assign(ElementTable& table, double label, double section, const std::string& message,
               const std::string& notFound) {
     const auto row = table.FindFirstRow(label);
     if (!row) {
@@ -156,7 +156,7 @@ class Converter {
       return;
     }
     table.SetSection(*row, section);
-    log_.Text(message).Real(table.At(*row, 0)).Real(table.At(*row, sectionColumn)).EndLine();
+    log_.Text(message).Real(table.At(*row, 0)).Real(table.SectionOf(*row)).EndLine();
   }
 
   ModelTables tables_;

@@ -28,6 +28,7 @@ class ElementTable {
   // Claims row count + 1 and fills columns 0..values.size()-1.
   void AddRow(std::span<const double> values);
   double At(int row, int column) const;  // rows 1..count + 1
+  double SectionOf(int row) const { return At(row, sectionColumn_); }
   // The lowest row whose label equals `label`, if any.
   std::optional<int> FindFirstRow(double label) const;
   void SetSection(int row, double section);  // rows 1..count + 1

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "common/error.h"
 #include "common/window/controls.h"
 #include "common/window/paths.h"
 #include "common/window/twips.h"
@@ -57,8 +56,6 @@ void ConverterWindow::Convert() {
   ConversionResult result;
   try {
     result = SAP2KREAD(window::ToPath(*name));
-  } catch (const Error& e) {
-    error = window::FromUtf8(e.what());
   } catch (const std::exception& e) {
     error = window::FromUtf8(e.what());
   }

@@ -20,7 +20,7 @@ std::string MatcodeText(const FiberSection& section) {
     out.Real(b.x).Real(b.y).Real(b.As).EndLine();
     out.Real(b.fy).Real(b.Es).EndLine();
   }
-  return out.Text();
+  return out.Lines();
 }
 
 void WriteMatcodeFile(const FiberSection& section, const std::filesystem::path& file) {
