@@ -9,13 +9,16 @@ namespace korvel::cli {
 
 namespace {
 constexpr char kHelp[] =
-    "usage: korvel convert [--no-tool] MODEL.s2k\n"
+    "usage: korvel convert [--no-tool] [--classic | --modern] MODEL.s2k\n"
     "\n"
     "Converts the SAP2000 text model MODEL.s2k as TRELVO's start button does:\n"
     "writes debug.txt and out.txt in the current folder, then starts Plakon.exe\n"
     "(looked for beside korvel, then on PATH). --no-tool skips that start.\n"
-    "Warnings (input cut at 1,000,000 items, section names beyond 10,000, a\n"
-    "failed start of Plakon.exe) go to standard error.\n";
+    "\n"
+    "A model that declares SAP2000 12 or later in PROGRAM CONTROL is read the\n"
+    "modern way, any other the classic way; --classic or --modern forces one.\n"
+    "Warnings (a suspect result, input cut at 1,000,000 items, section names\n"
+    "beyond 10,000, a failed start of Plakon.exe) go to standard error.\n";
 }
 
 int RunConvert(const Arguments& args) {
@@ -26,6 +29,9 @@ int RunConvert(const Arguments& args) {
     if (arg == "--help" || arg == "-h") return PrintHelp(kHelp);
     if (arg == "--no-tool") {
       options.startTool = false;
+    } else if (arg == "--classic" || arg == "--modern") {
+      if (options.reading != conv::ReadingChoice::kFromModel) return UsageError("convert: one reading at most", kHelp);
+      options.reading = arg == "--classic" ? conv::ReadingChoice::kClassic : conv::ReadingChoice::kModern;
     } else if (arg.starts_with("--")) {
       return UsageError("convert: unknown option", kHelp);
     } else {

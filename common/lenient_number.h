@@ -15,4 +15,9 @@ namespace korvel {
 // integer wider than 32 bits; an underflow gives 0 or a subnormal.
 double LenientNumber(std::string_view text);
 
+// Whether the whole text is one decimal number as a model file writes it: an
+// optional sign, digits with at most one period, an optional exponent. Labels
+// such as "B3" or "~12" are not (the lenient conversion reads them as 0).
+bool IsPlainNumber(std::string_view text);
+
 }  // namespace korvel

@@ -1,25 +1,28 @@
 #include "conv/core/conversion.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <string_view>
 
 #include "common/error.h"
+#include "common/input_file.h"
 #include "common/list_writer.h"
 #include "common/output_file.h"
-#include "common/system_reason.h"
+#include "common/real_format.h"
 #include "conv/core/list_input.h"
 #include "conv/core/outputs.h"
-#include "conv/core/progress_messages.h"
+#include "conv/core/progress_log.h"
 #include "conv/core/readers.h"
+#include "conv/core/section_links.h"
+#include "conv/core/warning_text.h"
 
 namespace korvel::conv {
 namespace {
 
 // The recognised tables in the order of the title tests and of the readers.
-enum Table { kConcrete, kSections01, kSections02, kAreaProperties, kJoints, kFrames, kAreas,
-             kFrameAssignments, kAreaAssignments, kTableCount };
+// The classic reading knows the first nine; the modern one all but the first.
+enum Table { kDesignConcrete, kSections01, kSections02, kAreaProperties, kJoints, kFrames, kAreas,
+             kFrameAssignments, kAreaAssignments, kConcreteData, kRebarData, kBeamSections, kRebarSizes,
+             kTableCount };
 
 constexpr std::array<std::string_view, kTableCount> kTitles = {
     "MATERIAL PROPERTIES 04 - DESIGN CONCRETE",
@@ -31,168 +34,232 @@ constexpr std::array<std::string_view, kTableCount> kTitles = {
     "CONNECTIVITY - AREA",
     "FRAME SECTION ASSIGNMENTS",
     "AREA SECTION ASSIGNMENTS",
+    "MATERIAL PROPERTIES 03B - CONCRETE DATA",
+    "MATERIAL PROPERTIES 03E - REBAR DATA",
+    "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM",
+    "REBAR SIZES",
 };
+constexpr int kClassicTables = kAreaAssignments + 1;
 
 // A header is TABLE:  "TITLE", its title from character 10; the test looks
-// there on every line and compares a prefix.
+// there on every line. The classic test compares a prefix; the modern one
+// wants the closing quote too, so "AREA SECTION PROPERTIES - BRIDGE OBJECT
+// FLAGS" is not taken for "AREA SECTION PROPERTIES".
 constexpr std::size_t kTitleCharacter = 10;
-
-std::string ReadModel(const std::filesystem::path& model) {
-  const std::string name = DisplayName(model);
-  if (model.empty()) throw Error("没有给出模型文件的名称");
-  auto fail = [&](int error) -> Error {
-    return Error("无法读取模型文件 \"" + name + "\"：" + SystemReason(error));
-  };
-  std::error_code ignored;
-  if (std::filesystem::is_directory(model, ignored)) throw fail(EISDIR);
-#ifdef _WIN32
-  std::FILE* file = _wfopen(model.c_str(), L"rb");
-#else
-  std::FILE* file = std::fopen(model.c_str(), "rb");
-#endif
-  if (!file) throw fail(errno);
-  std::string bytes;
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file);
-  const int error = errno;
-  std::fclose(file);
-  if (failed) throw fail(error);
-  return bytes;
-}
 
 class Converter {
  public:
-  Converter(const ConversionOptions& options, ListWriter& log)
-      : tables_(options.sectionCapacity), log_(log) {}
+  Converter(Reading reading, int sectionCapacity, ConversionResult& result)
+      : reading_(reading),
+        keyPlace_(reading == Reading::kModern ? KeyPlace::kWholeKey : KeyPlace::kAnywhere),
+        tables_(sectionCapacity),
+        result_(result) {}
 
-  void Handle(const ModelLine& line) {
+  void Handle(const ModelLine& line, int lineNumber) {
     const std::string_view bytes = line.bytes();
     bool isData = !bytes.starts_with("TABLE");
     if (line.CharacterCount() < 2) {
       isData = false;
       open_.fill(false);
     }
-    const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
-    if (titleAt != ModelLine::npos) {
-      for (int t = 0; t < kTableCount; ++t) {
-        if (bytes.substr(titleAt).starts_with(kTitles[t])) open_[t] = true;
-      }
-    }
+    OpenTablesTitledIn(line);
     if (!isData) return;
+    lineNumber_ = lineNumber;
+    bool inTable = false;
     for (int t = 0; t < kTableCount; ++t) {
-      if (open_[t]) HandleFor(static_cast<Table>(t), line);
+      if (!open_[t]) continue;
+      inTable = true;
+      HandleFor(static_cast<Table>(t), line);
+    }
+    if (inTable && reading_ == Reading::kClassic && ContinuedLines::EndsInContinuation(bytes)) {
+      result_.continuationLines.Note(LineExample(lineNumber));
     }
   }
 
+  // Work that needs the whole file: the modern reading's assignments and
+  // section links.
+  void Finish() {
+    if (reading_ == Reading::kModern) {
+      for (LoggedAssignment& assignment : progress_.assignments) {
+        if (assignment.table == LogEntry::kFrameAssignment) {
+          assignment.found = AssignFound(tables_.frames, assignment);
+        } else {
+          assignment.found = AssignFound(tables_.areas, assignment);
+        }
+      }
+      const UnknownBars unknown = ApplySectionLinks(links_, tables_.frameSections, tables_.sectionInfo);
+      result_.unknownBars.count = unknown.count;
+      result_.unknownBars.first = ModelText(unknown.first);
+    }
+    for (const LoggedAssignment& assignment : progress_.assignments) {
+      if (assignment.found) continue;
+      const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
+      result_.unmatchedAssignments.Note((onFrame ? "框架 " : "墙板 ") + FormatReal(assignment.label));
+    }
+    for (int m = 1; m <= tables_.frameSections.count(); ++m) {
+      const FrameSectionRow row = tables_.sectionInfo.Row(m);
+      if (row.fc == 0 || row.rebarFy == 0) result_.sectionsWithoutStrength.Note(ModelText(tables_.frameSections.Name(m)));
+    }
+    result_.droppedFrameSections = tables_.frameSections.DroppedCount();
+    result_.droppedAreaSections = tables_.areaSections.DroppedCount();
+  }
+
   const ModelTables& tables() const { return tables_; }
+  const ProgressLog& progress() const { return progress_; }
 
  private:
+  void OpenTablesTitledIn(const ModelLine& line) {
+    const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
+    if (titleAt == ModelLine::npos) return;
+    const std::string_view title = line.bytes().substr(titleAt);
+    const bool modern = reading_ == Reading::kModern;
+    for (int t = modern ? 1 : 0; t < (modern ? kTableCount : kClassicTables); ++t) {
+      if (!title.starts_with(kTitles[t])) continue;
+      if (modern && title.substr(kTitles[t].size(), 1) != "\"") continue;
+      open_[t] = true;
+    }
+  }
+
   void HandleFor(Table table, const ModelLine& line) {
-    const ProgressMessages& say = Messages();
+    const bool modern = reading_ == Reading::kModern;
     switch (table) {
-      case kConcrete:
+      case kDesignConcrete:
         ReadConcrete(line, tables_.sectionInfo);
         break;
       case kSections01:
-        ReadFSectionProp(line, tables_.frameSections, tables_.sectionInfo);
+        ReadFSectionProp(line, tables_.frameSections, tables_.sectionInfo, keyPlace_);
+        if (modern) ReadSectionMaterial(line, links_);
         break;
       case kSections02:
-        ReadColumnProp(line, tables_.frameSections, tables_.sectionInfo);
+        ReadColumnProp(line, tables_.frameSections, tables_.sectionInfo, keyPlace_);
+        if (modern) ReadSectionRebar(line, links_);
         break;
       case kAreaProperties:
         ReadAreaProp(line, tables_.areaSections);
         break;
       case kJoints: {
-        JointInfo info{};
-        ReadJoint(line, info);
-        AddElement(tables_.joints, say.joint, info);
+        Joint joint;
+        const RecordNotes notes = modern ? ReadModernJoint(line, joint) : ReadJoint(line, joint);
+        if (notes.coordinatesMissing) {
+          result_.jointsWithoutCoordinates.Note("节点 " + FormatReal(joint.label) + "，" + LineExample(lineNumber_));
+        }
+        AddElement(tables_.joints, joint, LogEntry::kJoint, notes);
         break;
       }
       case kFrames: {
-        FrameInfo info{};
-        ReadFrameCon(line, info);
-        AddElement(tables_.frames, say.frame, info);
+        Frame frame;
+        AddElement(tables_.frames, frame, LogEntry::kFrame, ReadFrameCon(line, frame));
         break;
       }
       case kAreas: {
-        AreaInfo info{};
-        ReadAreaCon(line, info);
-        AddElement(tables_.areas, say.area, info);
+        Area area;
+        AddElement(tables_.areas, area, LogEntry::kArea, ReadAreaCon(line, area));
         break;
       }
       case kFrameAssignments: {
-        FrameSectionInfo info{};
-        ReadFrameSection(line, tables_.frameSections, info);
-        Assign(tables_.frames, info[0], info[3], say.frameSection, say.frameNotFound);
+        SectionAssignment assignment;
+        NoteLabel(ReadFrameSection(line, tables_.frameSections, assignment));
+        Assign(tables_.frames, assignment, LogEntry::kFrameAssignment);
         break;
       }
       case kAreaAssignments: {
-        AreaSectionInfo info{};
-        ReadAreaSection(line, tables_.areaSections, info);
-        Assign(tables_.areas, info[0], info[6], say.areaSection, say.areaNotFound);
+        SectionAssignment assignment;
+        NoteLabel(ReadAreaSection(line, tables_.areaSections, assignment));
+        Assign(tables_.areas, assignment, LogEntry::kAreaAssignment);
         break;
       }
+      case kConcreteData:
+        ReadConcreteData(line, links_);
+        break;
+      case kRebarData:
+        ReadRebarData(line, links_);
+        break;
+      case kBeamSections:
+        ReadSectionRebar(line, links_);
+        break;
+      case kRebarSizes:
+        ReadRebarSize(line, links_);
+        break;
       case kTableCount:
         break;
     }
   }
 
-  template <std::size_t N>
-  void AddElement(ElementTable& table, const std::string& message, const std::array<double, N>& info) {
-    table.AddRow(info);
-    log_.Text(message);
-    for (double value : info) log_.Real(value);
-    log_.EndLine();
+  template <typename Element>
+  void AddElement(ElementTable<Element>& table, const Element& element, LogEntry entry, const RecordNotes& notes) {
+    table.Add(element);
+    progress_.entries.push_back(entry);
+    NoteLabel(notes);
   }
 
-  // The first row holding the label receives the section number.
-  void Assign(ElementTable& table, double label, double section, const std::string& message,
-              const std::string& notFound) {
-    const auto row = table.FindFirstRow(label);
-    if (!row) {
-      log_.Text(notFound).Real(label).Real(section).EndLine();
-      return;
+  void NoteLabel(const RecordNotes& notes) {
+    if (notes.nonNumericLabel.empty()) return;
+    result_.nonNumericLabels.Note("\"" + ModelText(notes.nonNumericLabel) + "\"，" + LineExample(lineNumber_));
+  }
+
+  // The classic reading assigns at once, to elements read so far; the modern
+  // one once the whole file is read.
+  template <typename Element>
+  void Assign(ElementTable<Element>& table, const SectionAssignment& assignment, LogEntry entry) {
+    LoggedAssignment logged{entry, assignment.label, assignment.section, false};
+    if (reading_ == Reading::kClassic) {
+      if (const auto row = table.FindFirstRowOrUnfilled(assignment.label)) {
+        table.SetSection(*row, assignment.section);
+        logged.found = true;
+      }
     }
-    table.SetSection(*row, section);
-    log_.Text(message).Real(table.At(*row, 0)).Real(table.SectionOf(*row)).EndLine();
+    progress_.entries.push_back(entry);
+    progress_.assignments.push_back(logged);
   }
 
+  template <typename Element>
+  bool AssignFound(ElementTable<Element>& table, const LoggedAssignment& assignment) {
+    const auto row = table.FindFirstRow(assignment.label);
+    if (row) table.SetSection(*row, assignment.section);
+    return row.has_value();
+  }
+
+  Reading reading_;
+  KeyPlace keyPlace_;  // how the properties' keys match
   ModelTables tables_;
-  ListWriter& log_;
+  ConversionResult& result_;
+  SectionLinks links_;
+  ProgressLog progress_;
   std::array<bool, kTableCount> open_{};
+  int lineNumber_ = 0;
 };
+
+Reading ChooseReading(const std::filesystem::path& model, ReadingChoice choice, ConversionResult& result) {
+  InputFile file(model, "模型文件");
+  LineReader lines(file);
+  result.declaredVersion = DeclaredSap2000Version(lines);
+  switch (choice) {
+    case ReadingChoice::kClassic:
+      return Reading::kClassic;
+    case ReadingChoice::kModern:
+      return Reading::kModern;
+    case ReadingChoice::kFromModel:
+      break;
+  }
+  return result.declaredVersion >= kFirstModernVersion ? Reading::kModern : Reading::kClassic;
+}
 
 }  // namespace
 
-std::vector<std::string> ConversionResult::Warnings() const {
-  std::vector<std::string> warnings;
-  if (truncated) {
-    warnings.push_back("模型文件超过 " + std::to_string(itemLimit) + " 项，只转换了前 " +
-                       std::to_string(itemLimit) + " 项");
-  }
-  if (droppedFrameSections > 0) {
-    warnings.push_back("框架截面名称超过容量，" + std::to_string(droppedFrameSections) + " 个名称未编号（截面号记为 0）");
-  }
-  if (droppedAreaSections > 0) {
-    warnings.push_back("墙板截面名称超过容量，" + std::to_string(droppedAreaSections) + " 个名称未编号（截面号记为 0）");
-  }
-  if (toolStartTried && !toolStart.started) {
-    warnings.push_back(std::string("无法启动 ") + kToolName + "：" + toolStart.problem);
-  }
-  return warnings;
-}
-
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
-  const std::string bytes = ReadModel(model);
-  OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
-  ListWriter log(logFile);
-  Converter converter(options, log);
   ConversionResult result;
   result.itemLimit = options.itemLimit;
+  result.reading = ChooseReading(model, options.reading, result);
 
-  ListInput input(bytes);
+  InputFile file(model, "模型文件");
+  LineReader fileLines(file);
+  ContinuedLines joinedLines(fileLines);
+  LineSource& lines = result.reading == Reading::kModern ? static_cast<LineSource&>(joinedLines) : fileLines;
+  OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
+  ListWriter log(logFile);
+  Converter converter(result.reading, options.sectionCapacity, result);
+
+  ListInput input(lines);
   ModelLine line;
   int lineNumber = 0;
   try {
@@ -200,22 +267,24 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
       const ListItem item = input.Next();
       lineNumber = item.line;
       line.Assign(item.text);
-      converter.Handle(line);
+      converter.Handle(line, lineNumber);
     }
   } catch (const OverflowError& e) {
+    converter.Finish();
+    WriteProgressLines(log, converter.progress(), converter.tables());
     log.Flush();
     logFile.Commit();
     throw Error("模型文件 \"" + DisplayName(model) + "\" 第 " + std::to_string(lineNumber) + " 行：" + e.what());
   }
   result.truncated = !input.AtEnd();
+  converter.Finish();
 
   const ModelTables& tables = converter.tables();
+  WriteProgressLines(log, converter.progress(), tables);
   WriteSectionDump(log, tables);
   log.Flush();
   WriteModelFile(kModelFileName, tables);
   logFile.Commit();
-  result.droppedFrameSections = tables.frameSections.DroppedCount();
-  result.droppedAreaSections = tables.areaSections.DroppedCount();
 
   if (options.startTool) {
     result.toolStartTried = true;

@@ -1,13 +1,14 @@
 #pragma once
-// One conversion of a SAP2000 text model: reads the model once from top to
-// bottom, writes "debug.txt" and "out.txt" in the current folder and starts
-// the tool Plakon.exe.
+// One conversion of a SAP2000 text model: reads the model from top to bottom,
+// writes "debug.txt" and "out.txt" in the current folder and starts the tool
+// Plakon.exe.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/program_start.h"
+#include "conv/core/model_reading.h"
 #include "conv/core/model_tables.h"
 
 namespace korvel::conv {
@@ -18,17 +19,33 @@ inline constexpr char kToolName[] = "Plakon.exe";
 struct ConversionOptions {
   int itemLimit = kItemLimit;  // items read at most; the rest is left unread
   int sectionCapacity = kSectionCapacity;
+  ReadingChoice reading = ReadingChoice::kFromModel;
   bool startTool = true;
 };
 
+// Things of one kind that make a result suspect: how many, and the first.
+struct Suspects {
+  int count = 0;
+  std::string first;  // UTF-8, ready for a message
+
+  void Note(const std::string& example) {
+    if (count++ == 0) first = example;
+  }
+};
+
 struct ConversionResult {
-  bool truncated = false;  // the model went on after itemLimit items
+  Reading reading = Reading::kClassic;
+  int declaredVersion = 0;  // the SAP2000 major version the model declares, 0 for none
+  bool truncated = false;   // the model went on after itemLimit items
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
+  Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars,
+      nonNumericLabels, continuationLines;
   bool toolStartTried = false;
   StartResult toolStart;
 
-  // What the user should be told although the files were written.
+  // What the user should be told although the files were written, one
+  // sentence each; none for a model converted without a doubt.
   std::vector<std::string> Warnings() const;
 };
 

@@ -2,8 +2,16 @@
 
 namespace korvel::conv {
 
-KeyTable::KeyTable(std::initializer_list<FieldKey> keys) : keys_(keys) {
+KeyTable::KeyTable(std::initializer_list<FieldKey> keys) : KeyTable(std::vector<FieldKey>(keys)) {}
+
+KeyTable::KeyTable(std::vector<FieldKey> keys) : keys_(std::move(keys)) {
   for (const FieldKey& key : keys_) firstBytes_[static_cast<unsigned char>(key.key.front())] = true;
+}
+
+KeyTable WholeKeys(const KeyTable& table) {
+  std::vector<FieldKey> keys = table.keys();
+  for (FieldKey& key : keys) key.place = KeyPlace::kWholeKey;
+  return KeyTable(std::move(keys));
 }
 
 std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,

@@ -15,7 +15,9 @@
 namespace korvel::conv {
 
 enum class ValueKind { kNumber, kText };
-enum class KeyPlace { kAnywhere, kFirstCharacterOnly };
+// kWholeKey: at the line's start or behind a blank, so "Y=" is not the tail
+// of "GlobalY=".
+enum class KeyPlace { kAnywhere, kFirstCharacterOnly, kWholeKey };
 enum class ValueEnd { kBlank, kBlankOrEndOfLine };
 
 struct FieldKey {
@@ -29,6 +31,7 @@ struct FieldKey {
 class KeyTable {
  public:
   KeyTable(std::initializer_list<FieldKey> keys);
+  explicit KeyTable(std::vector<FieldKey> keys);
   const std::vector<FieldKey>& keys() const { return keys_; }
   bool MayStartKey(unsigned char c) const { return firstBytes_[c]; }
 
@@ -36,6 +39,9 @@ class KeyTable {
   std::vector<FieldKey> keys_;
   std::array<bool, 256> firstBytes_{};
 };
+
+// The same keys, each matching only as a whole key.
+KeyTable WholeKeys(const KeyTable& table);
 
 // The value behind the key that starts at byte offset `at`: up to the next
 // blank; with ValueEnd::kBlankOrEndOfLine the end of the line also ends it.
@@ -67,6 +73,7 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
     for (std::size_t k = 0; k < keys.size(); ++k) {
       const FieldKey& key = keys[k];
       if (key.place == KeyPlace::kFirstCharacterOnly && at != 0) continue;
+      if (key.place == KeyPlace::kWholeKey && at != 0 && bytes[at - 1] != ' ') continue;
       if (bytes.compare(at, key.key.size(), key.key) != 0) continue;
       std::optional<std::string_view> text;
       if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());

@@ -1,25 +1,128 @@
 #include <cmath>
+#include <numbers>
+#include <optional>
+#include <utility>
 
 #include "common/error.h"
+#include "common/lenient_number.h"
 #include "conv/core/field_scanner.h"
 #include "conv/core/readers.h"
 
 namespace korvel::conv {
+namespace {
 
-void ReadJoint(const ModelLine& A, JointInfo& info) {
+// Remembers the first label value whose text is not a number.
+void CheckLabel(const FieldValue& value, RecordNotes& notes) {
+  if (notes.nonNumericLabel.empty() && !IsPlainNumber(value.text)) notes.nonNumericLabel = value.text;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// Exact at the quarter turns, where SAP2000 users place most joints.
+std::pair<double, double> CosSinOfDegrees(double degrees) {
+  double turn = std::fmod(degrees, 360.0);
+  if (turn < 0) turn += 360.0;
+  if (turn == 0) return {1, 0};
+  if (turn == 90) return {0, 1};
+  if (turn == 180) return {-1, 0};
+  if (turn == 270) return {0, -1};
+  const double radians = turn * (std::numbers::pi / 180.0);
+  return {std::cos(radians), std::sin(radians)};
+}
+
+}  // namespace
+
+RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
   static const KeyTable keys{{"Joint="},
                              {"GlobalX="},
                              {"GlobalY="},
                              {"GlobalZ=", ValueKind::kNumber, KeyPlace::kAnywhere, ValueEnd::kBlankOrEndOfLine}};
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) { info[k] = value.number; });
+  double* const fields[] = {&joint.label, &joint.x, &joint.y, &joint.z};
+  RecordNotes notes;
+  int coordinates = 0;
+  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+    *fields[k] = value.number;
+    if (k == 0) {
+      CheckLabel(value, notes);
+    } else {
+      coordinates |= 1 << k;
+    }
+  });
+  notes.coordinatesMissing = coordinates != 0b1110;
+  return notes;
 }
 
-void ReadFrameCon(const ModelLine& A, FrameInfo& info) {
+RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint) {
+  enum { kJoint, kSystem, kType, kXorR, kY, kZ, kT, kGlobalX, kGlobalY, kGlobalZ, kKeyCount };
+  constexpr auto kWhole = KeyPlace::kWholeKey;
+  constexpr auto kEnd = ValueEnd::kBlankOrEndOfLine;
+  static const KeyTable keys{{"Joint=", ValueKind::kNumber, kWhole, kEnd},
+                             {"CoordSys=", ValueKind::kText, kWhole, kEnd},
+                             {"CoordType=", ValueKind::kText, kWhole, kEnd},
+                             {"XorR=", ValueKind::kNumber, kWhole, kEnd},
+                             {"Y=", ValueKind::kNumber, kWhole, kEnd},
+                             {"Z=", ValueKind::kNumber, kWhole, kEnd},
+                             {"T=", ValueKind::kNumber, kWhole, kEnd},
+                             {"GlobalX=", ValueKind::kNumber, kWhole, kEnd},
+                             {"GlobalY=", ValueKind::kNumber, kWhole, kEnd},
+                             {"GlobalZ=", ValueKind::kNumber, kWhole, kEnd}};
+  std::optional<double> number[kKeyCount];
+  std::string_view system = "GLOBAL", type = "Cartesian";
+  RecordNotes notes;
+  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+    if (k == kSystem) {
+      system = value.text;
+    } else if (k == kType) {
+      type = value.text;
+    } else {
+      number[k] = value.number;
+      if (k == kJoint) CheckLabel(value, notes);
+    }
+  });
+  joint.label = number[kJoint].value_or(0);
+  auto place = [&](int x, int y, int z) {
+    joint.x = number[x].value_or(0);
+    joint.y = number[y].value_or(0);
+    joint.z = number[z].value_or(0);
+    notes.coordinatesMissing = !number[x] || !number[y] || !number[z];
+  };
+  if (number[kGlobalX] || number[kGlobalY] || number[kGlobalZ]) {
+    place(kGlobalX, kGlobalY, kGlobalZ);
+  } else if (!SameWord(system, "GLOBAL")) {
+    notes.coordinatesMissing = true;
+  } else if (SameWord(type, "Cartesian")) {
+    place(kXorR, kY, kZ);
+  } else if (SameWord(type, "Cylindrical")) {
+    place(kXorR, kT, kZ);
+    const auto [cosine, sine] = CosSinOfDegrees(joint.y);
+    const double radius = joint.x;
+    joint.x = radius * cosine;
+    joint.y = radius * sine;
+  } else {
+    notes.coordinatesMissing = true;
+  }
+  return notes;
+}
+
+RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame) {
   static const KeyTable keys{{"Frame="}, {"JointI="}, {"JointJ="}};
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) { info[k] = value.number; });
+  double* const fields[] = {&frame.label, &frame.jointI, &frame.jointJ};
+  RecordNotes notes;
+  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+    *fields[k] = value.number;
+    CheckLabel(value, notes);
+  });
+  return notes;
 }
 
-void ReadAreaCon(const ModelLine& A, AreaInfo& info) {
+RecordNotes ReadAreaCon(const ModelLine& A, Area& area) {
   enum { kArea, kJoint1, kJoint2, kJoint3, kJoint4, kAreaArea, kVolume };
   static const KeyTable keys{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly},
                              {"Joint1="},
@@ -29,17 +132,20 @@ void ReadAreaCon(const ModelLine& A, AreaInfo& info) {
                              {"AreaArea="},
                              {"Volume="}};
   double surface = 0;
+  RecordNotes notes;
   ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
     if (k == kAreaArea) {
       surface = value.number;
     } else if (k == kVolume) {
       const double thickness = surface == 0 ? 0 : value.number / surface;
       if (!std::isfinite(thickness)) throw OverflowError("墙板厚度（Volume/AreaArea）超出双精度数的范围");
-      info[5] = thickness;
+      area.thickness = thickness;
     } else {
-      info[k] = value.number;
+      (k == kArea ? area.label : area.joints[k - kJoint1]) = value.number;
+      CheckLabel(value, notes);
     }
   });
+  return notes;
 }
 
 }  // namespace korvel::conv

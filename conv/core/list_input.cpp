@@ -2,50 +2,34 @@
 
 namespace korvel::conv {
 
-// Commas, quotes and line ends are single bytes that never occur inside a
-// double-byte character, so the search can look at bytes.
-std::size_t ListInput::FindCommaOrLineEnd(std::size_t from) const {
-  const std::size_t stop = bytes_.find_first_of(",\r\n", from);
-  return stop == std::string_view::npos ? bytes_.size() : stop;
-}
-
 void ListInput::EndItemAt(std::size_t stop) {
-  pos_ = stop;
-  afterComma_ = false;
-  if (pos_ == bytes_.size()) return;
-  if (bytes_[pos_] == ',') {
-    ++pos_;
-    afterComma_ = true;
-    return;
-  }
-  if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ++pos_;
-  ++pos_;
-  ++line_;
+  inLine_ = stop < rest_.size();  // a comma: another item follows it
+  rest_ = inLine_ ? rest_.substr(stop + 1) : std::string_view();
 }
 
+// Commas and quotes are single bytes that never occur inside a double-byte
+// character, so the search can look at bytes.
 ListItem ListInput::Next() {
-  ListItem item;
-  item.line = line_;
-  while (pos_ < bytes_.size() && bytes_[pos_] == ' ') ++pos_;
-  if (AtLineEnd()) {
-    EndItemAt(pos_);
-    return item;
+  if (!inLine_) {
+    rest_ = lines_.Next();
+    inLine_ = true;
   }
-  if (bytes_[pos_] == '"') {
-    const std::size_t open = pos_ + 1;
-    const std::size_t lineEnd = bytes_.find_first_of("\r\n", open);
-    const std::size_t close = bytes_.substr(0, lineEnd).find('"', open);
+  ListItem item;
+  item.line = lines_.lineNumber();
+  rest_.remove_prefix(std::min(rest_.find_first_not_of(' '), rest_.size()));
+  if (!rest_.empty() && rest_.front() == '"') {
+    const std::size_t close = rest_.find('"', 1);
     if (close == std::string_view::npos) {
-      item.text = bytes_.substr(open, (lineEnd == std::string_view::npos ? bytes_.size() : lineEnd) - open);
-      EndItemAt(lineEnd == std::string_view::npos ? bytes_.size() : lineEnd);
+      item.text = rest_.substr(1);
+      EndItemAt(rest_.size());
     } else {
-      item.text = bytes_.substr(open, close - open);
-      EndItemAt(FindCommaOrLineEnd(close + 1));
+      item.text = rest_.substr(1, close - 1);
+      EndItemAt(std::min(rest_.find(',', close + 1), rest_.size()));
     }
     return item;
   }
-  const std::size_t stop = FindCommaOrLineEnd(pos_);
-  item.text = bytes_.substr(pos_, stop - pos_);
+  const std::size_t stop = std::min(rest_.find(','), rest_.size());
+  item.text = rest_.substr(0, stop);
   EndItemAt(stop);
   return item;
 }

@@ -3,36 +3,35 @@
 // leading spaces are skipped; an item opening with a double quote runs to the
 // next double quote on its line (quotes dropped, the rest up to the next comma
 // or the line end dropped too); any other item runs to the next comma (which
-// is consumed) or the line end, blanks at its end included. CR LF, LF and a
-// lone CR end a line; a blank line, or a line of blanks, is one empty item.
+// is consumed) or the line end, blanks at its end included. A blank line, or
+// a line of blanks, is one empty item; a comma at the end of a line is
+// followed by one.
 
-#include <cstddef>
 #include <string_view>
+
+#include "conv/core/line_source.h"
 
 namespace korvel::conv {
 
 struct ListItem {
-  std::string_view text;
-  int line = 0;  // the file line the item stands on, from 1
+  std::string_view text;  // valid until the next call of AtEnd or Next
+  int line = 0;           // the file line the item stands on, from 1
 };
 
 class ListInput {
  public:
-  explicit ListInput(std::string_view bytes) : bytes_(bytes) {}
+  explicit ListInput(LineSource& lines) : lines_(lines) {}
 
-  // A final line ending makes no further item; a comma at the very end does.
-  bool AtEnd() const { return pos_ == bytes_.size() && !afterComma_; }
+  bool AtEnd() { return !inLine_ && lines_.AtEnd(); }
   ListItem Next();  // only when !AtEnd()
 
  private:
-  bool AtLineEnd() const { return pos_ == bytes_.size() || bytes_[pos_] == '\r' || bytes_[pos_] == '\n'; }
-  std::size_t FindCommaOrLineEnd(std::size_t from) const;
-  void EndItemAt(std::size_t stop);  // consumes the comma or the line ending at stop
+  // The item ends at `stop` (a comma or the end of the line).
+  void EndItemAt(std::size_t stop);
 
-  std::string_view bytes_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-  bool afterComma_ = false;
+  LineSource& lines_;
+  std::string_view rest_;  // what is left of the current line
+  bool inLine_ = false;    // an item of the current line is still to come
 };
 
 }  // namespace korvel::conv

@@ -1,64 +1,103 @@
 #pragma once
-// The model tables of one conversion. They behave like dense tables of fixed
-// capacity filled with 0, but hold only the rows the model uses.
+// The model tables of one conversion: elements in input order, frame section
+// rows by section number, and the section names. They behave like the dense
+// tables of fixed capacity filled with 0 that the file formats were made
+// for, but hold only what the model has.
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <span>
-#include <unordered_map>
 #include <vector>
 
+#include "conv/core/label_index.h"
 #include "conv/core/section_names.h"
 
 namespace korvel::conv {
 
 inline constexpr int kElementCapacity = 1'000'000;
 
-// JointTable, FrameTable or AreaTable: rows 1..count in input order. The
-// section column of the first unfilled row can be set by an assignment whose
-// label reads 0 (an unfilled row holds label 0); the row keeps it when a
-// connectivity line fills it later.
-class ElementTable {
- public:
-  // sectionColumn < 0: the table has no section column.
-  ElementTable(int columns, int sectionColumn);
-
-  int count() const { return count_; }
-  // Claims row count + 1 and fills columns 0..values.size()-1.
-  void AddRow(std::span<const double> values);
-  double At(int row, int column) const;  // rows 1..count + 1
-  double SectionOf(int row) const { return At(row, sectionColumn_); }
-  // The lowest row whose label equals `label`, if any.
-  std::optional<int> FindFirstRow(double label) const;
-  void SetSection(int row, double section);  // rows 1..count + 1
-
- private:
-  int columns_, sectionColumn_;
-  int count_ = 0;
-  std::vector<double> cells_;  // count_ rows of columns_
-  double nextRowSection_ = 0;
-  std::unordered_map<double, int> firstRowOfLabel_;
+// All numbers are doubles, labels and joint labels included, as read.
+struct Joint {
+  double label = 0, x = 0, y = 0, z = 0;
+  bool operator==(const Joint&) const = default;
+};
+struct Frame {
+  double label = 0, jointI = 0, jointJ = 0, section = 0;
+  bool operator==(const Frame&) const = default;
+};
+struct Area {
+  double label = 0;
+  std::array<double, 4> joints{};
+  double thickness = 0, section = 0;
+  bool operator==(const Area&) const = default;
+};
+// One row of SectionInfo.
+struct FrameSectionRow {
+  double number = 0, fc = 0, rebarFy = 0, t2 = 0, t3 = 0, cover = 0, barSize = 0;
+  bool operator==(const FrameSectionRow&) const = default;
 };
 
-// SectionInfo: frame section rows 1..10,000, columns 0 section number, 1 Fc,
-// 2 RebarFy, 3 t2, 4 t3, 5 Cover, 6 BarSize. Fc and RebarFy are those of the
-// last concrete record, the same in every row.
-class SectionInfo {
+// Rows 1..count in input order, found by label: the first row with a label
+// wins. For frames and areas an assignment whose label reads 0 may set the
+// section of the first unfilled row (which holds label 0), and that row keeps
+// it when a connectivity line fills it later.
+template <typename Element>
+class ElementTable {
  public:
-  double At(int row, int column) const;
-  void Set(int row, int column, double value);  // columns 0 and 3..6
-  void SetConcrete(double fc, double rebarFy) { fc_ = fc, rebarFy_ = rebarFy; }
+  int count() const { return static_cast<int>(rows_.size()); }
+  const Element& Row(int row) const { return rows_[row - 1]; }  // 1..count
+  const std::vector<Element>& rows() const { return rows_; }
+
+  void Add(Element element) {
+    if constexpr (requires { element.section; }) {
+      element.section = nextRowSection_;
+      nextRowSection_ = 0;
+    }
+    rows_.push_back(element);
+    labels_.AddFirst(element.label, count(), count());
+  }
+
+  std::optional<int> FindFirstRow(double label) const { return labels_.Find(label); }
+  // As the classic search over the whole capacity: label 0 found in no
+  // filled row names the first unfilled one.
+  std::optional<int> FindFirstRowOrUnfilled(double label) const {
+    if (const auto row = FindFirstRow(label)) return row;
+    if (label == 0 && count() < kElementCapacity) return count() + 1;
+    return std::nullopt;
+  }
+  void SetSection(int row, double section) {  // rows 1..count + 1
+    if (row <= count()) {
+      rows_[row - 1].section = section;
+    } else {
+      nextRowSection_ = section;
+    }
+  }
 
  private:
-  std::vector<std::array<double, 7>> rows_;  // grows to the highest row written
-  double fc_ = 0, rebarFy_ = 0;
+  std::vector<Element> rows_;
+  LabelIndex labels_;
+  double nextRowSection_ = 0;
+};
+
+// SectionInfo: frame section rows 1..10,000. The classic reading takes one
+// pair of design strengths for the whole model; the modern one gives each
+// section its own.
+class SectionInfo {
+ public:
+  FrameSectionRow Row(int number) const;
+  FrameSectionRow& MutableRow(int number);  // grows the table to `number`
+  void SetDesignConcrete(double fc, double rebarFy) { designConcrete_ = {fc, rebarFy}; }
+
+ private:
+  std::vector<FrameSectionRow> rows_;  // up to the highest row written
+  std::optional<std::array<double, 2>> designConcrete_;
 };
 
 struct ModelTables {
   SectionInfo sectionInfo;
   SectionNames frameSections, areaSections;
-  ElementTable joints{4, -1}, frames{4, 3}, areas{7, 6};
+  ElementTable<Joint> joints;
+  ElementTable<Frame> frames;
+  ElementTable<Area> areas;
 
   explicit ModelTables(int sectionCapacity = kSectionCapacity)
       : frameSections(sectionCapacity), areaSections(sectionCapacity) {}

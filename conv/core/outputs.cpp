@@ -1,40 +1,92 @@
 #include "conv/core/outputs.h"
 
 #include "common/output_file.h"
+#include "conv/core/progress_messages.h"
 
 namespace korvel::conv {
 namespace {
 
-void WriteRow(ListWriter& out, const ElementTable& table, int row, std::initializer_list<int> columns) {
-  for (int column : columns) out.Real(table.At(row, column));
-  out.EndLine();
+// The column maps of both files, in one place. Elements name their joints by
+// label; an area's thickness goes to the log only, its section to out.txt only.
+void ElementItems(ListWriter& out, const Joint& joint) { out.Real(joint.label).Real(joint.x).Real(joint.y).Real(joint.z); }
+
+void ElementItems(ListWriter& out, const Frame& frame) { out.Real(frame.label).Real(frame.jointI).Real(frame.jointJ); }
+
+void ElementItems(ListWriter& out, const Area& area) {
+  out.Real(area.label);
+  for (double joint : area.joints) out.Real(joint);
 }
 
-void WriteSectionRow(ListWriter& out, const SectionInfo& info, int row) {
-  for (int column = 0; column < 7; ++column) out.Real(info.At(row, column));
-  out.EndLine();
+void SectionNumbers(ListWriter& out, const FrameSectionRow& row) {
+  out.Real(row.number).Real(row.fc).Real(row.rebarFy).Real(row.t2).Real(row.t3).Real(row.cover).Real(row.barSize);
 }
 
 }  // namespace
 
+void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables) {
+  const ProgressMessages& say = Messages();
+  int joint = 0, frame = 0, area = 0;
+  auto assignment = progress.assignments.begin();
+  for (const LogEntry entry : progress.entries) {
+    switch (entry) {
+      case LogEntry::kJoint:
+        ElementItems(log.Text(say.joint), tables.joints.Row(++joint));
+        break;
+      case LogEntry::kFrame:
+        ElementItems(log.Text(say.frame), tables.frames.Row(++frame));
+        break;
+      case LogEntry::kArea:
+        ElementItems(log.Text(say.area), tables.areas.Row(++area));
+        log.Real(tables.areas.Row(area).thickness);
+        break;
+      case LogEntry::kFrameAssignment:
+      case LogEntry::kAreaAssignment: {
+        const bool onFrame = entry == LogEntry::kFrameAssignment;
+        if (!assignment->found) {
+          log.Text(onFrame ? say.frameNotFound : say.areaNotFound);
+        } else {
+          log.Text(onFrame ? say.frameSection : say.areaSection);
+        }
+        log.Real(assignment->label).Real(assignment->section);
+        ++assignment;
+        break;
+      }
+    }
+    log.EndLine();
+  }
+}
+
 void WriteSectionDump(ListWriter& log, const ModelTables& tables) {
-  for (int m = 1; m <= tables.frameSections.count(); ++m) WriteSectionRow(log, tables.sectionInfo, m);
+  for (int m = 1; m <= tables.frameSections.count(); ++m) {
+    SectionNumbers(log, tables.sectionInfo.Row(m));
+    log.EndLine();
+  }
 }
 
 void WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
   OutputFile target(file, OutputFile::Mode::kReplaceWhenDone);
   ListWriter out(target);
   out.Count(tables.joints.count()).EndLine();
-  for (int r = 1; r <= tables.joints.count(); ++r) WriteRow(out, tables.joints, r, {0, 1, 2, 3});
+  for (const Joint& joint : tables.joints.rows()) {
+    ElementItems(out, joint);
+    out.EndLine();
+  }
   out.Count(tables.frames.count()).EndLine();
-  for (int r = 1; r <= tables.frames.count(); ++r) WriteRow(out, tables.frames, r, {0, 1, 2, 3});
+  for (const Frame& frame : tables.frames.rows()) {
+    ElementItems(out, frame);
+    out.Real(frame.section).EndLine();
+  }
   out.Count(tables.areas.count()).EndLine();
-  for (int r = 1; r <= tables.areas.count(); ++r) WriteRow(out, tables.areas, r, {0, 1, 2, 3, 4, 6});
+  for (const Area& area : tables.areas.rows()) {
+    ElementItems(out, area);
+    out.Real(area.section).EndLine();
+  }
   // The section counts are held as numbers, unlike the element counts.
   out.Real(tables.frameSections.count()).EndLine();
   for (int m = 1; m <= tables.frameSections.count(); ++m) {
     out.Text(tables.frameSections.Name(m)).EndLine();
-    WriteSectionRow(out, tables.sectionInfo, m);
+    SectionNumbers(out, tables.sectionInfo.Row(m));
+    out.EndLine();
   }
   out.Real(tables.areaSections.count()).EndLine();
   for (int m = 1; m <= tables.areaSections.count(); ++m) out.Text(tables.areaSections.Name(m)).EndLine();

@@ -1,17 +1,21 @@
 #pragma once
-// The converter's files: the progress log "debug.txt", written while the model
-// is read and completed by the section dump, and the model file "out.txt" that
-// the downstream tool Plakon.exe reads.
+// The converter's files: the progress log "debug.txt", the lines recorded
+// while the model was read followed by the section dump, and the model file
+// "out.txt" that the downstream tool Plakon.exe reads.
 
 #include <filesystem>
 
 #include "common/list_writer.h"
 #include "conv/core/model_tables.h"
+#include "conv/core/progress_log.h"
 
 namespace korvel::conv {
 
 inline constexpr char kProgressLogName[] = "debug.txt";
 inline constexpr char kModelFileName[] = "out.txt";
+
+// One line per element and assignment line read, in input order.
+void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables);
 
 // One line per frame section: the seven numbers of its SectionInfo row.
 void WriteSectionDump(ListWriter& log, const ModelTables& tables);

@@ -8,10 +8,11 @@
 namespace korvel::conv {
 namespace {
 
-// The two frame section property readers: the name's row gets its number in
-// column 0 and the line's two values in their columns.
-void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, int firstColumn, int secondColumn,
-                                SectionNames& FrameSection, SectionInfo& sectionInfo) {
+// The two frame section property readers: the name's row gets its number and
+// the line's two values in their members.
+void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, double FrameSectionRow::*first,
+                                double FrameSectionRow::*second, SectionNames& FrameSection,
+                                SectionInfo& sectionInfo) {
   std::string_view name;
   double values[2] = {0, 0};
   ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
@@ -23,9 +24,10 @@ void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, int fi
   });
   const auto number = FrameSection.FindOrAddSection(name);
   if (!number) return;
-  sectionInfo.Set(*number, 0, *number);
-  sectionInfo.Set(*number, firstColumn, values[0]);
-  sectionInfo.Set(*number, secondColumn, values[1]);
+  FrameSectionRow& row = sectionInfo.MutableRow(*number);
+  row.number = *number;
+  row.*first = values[0];
+  row.*second = values[1];
 }
 
 }  // namespace
@@ -42,18 +44,22 @@ void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo) {
     }
   });
   // A plain decimal number reads as itself; anything else as its leading number.
-  sectionInfo.SetConcrete(fc, rebarFy ? LenientNumber(*rebarFy) : 0);
+  sectionInfo.SetDesignConcrete(fc, rebarFy ? LenientNumber(*rebarFy) : 0);
 }
 
-void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo) {
-  // t3 is read first but goes to the higher column: t2 to 3, t3 to 4.
-  static const KeyTable keys{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
-  ReadFrameSectionProperties(A, keys, 4, 3, FrameSection, sectionInfo);
+void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo, KeyPlace place) {
+  // Whole keys keep "CGOffset3=" from being taken for "t3=" in a joined record.
+  static const KeyTable tails{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
+  static const KeyTable whole = WholeKeys(tails);
+  ReadFrameSectionProperties(A, place == KeyPlace::kWholeKey ? whole : tails, &FrameSectionRow::t3,
+                             &FrameSectionRow::t2, FrameSection, sectionInfo);
 }
 
-void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo) {
-  static const KeyTable keys{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
-  ReadFrameSectionProperties(A, keys, 5, 6, FrameSection, sectionInfo);
+void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo, KeyPlace place) {
+  static const KeyTable tails{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
+  static const KeyTable whole = WholeKeys(tails);
+  ReadFrameSectionProperties(A, place == KeyPlace::kWholeKey ? whole : tails, &FrameSectionRow::cover, &FrameSectionRow::barSize, FrameSection,
+                             sectionInfo);
 }
 
 void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection) {

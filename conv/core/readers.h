@@ -4,39 +4,52 @@
 // between calls; number values beyond the range of a double throw
 // OverflowError.
 
-#include <array>
+#include <string_view>
 
+#include "conv/core/field_scanner.h"
 #include "conv/core/model_line.h"
 #include "conv/core/model_tables.h"
 
 namespace korvel::conv {
 
-using JointInfo = std::array<double, 4>;          // label, GlobalX, GlobalY, GlobalZ
-using FrameInfo = std::array<double, 3>;          // label, JointI, JointJ
-using AreaInfo = std::array<double, 6>;           // label, Joint1..Joint4, thickness
-using FrameSectionInfo = std::array<double, 4>;   // label, -, -, section number
-using AreaSectionInfo = std::array<double, 7>;    // label, -, -, -, -, -, section number
+// What a reader noticed besides its values, for the warnings.
+struct RecordNotes {
+  std::string_view nonNumericLabel;  // the first label that is not a number
+  bool coordinatesMissing = false;   // a joint the reading could not place
+};
 
-// "JOINT COORDINATES"
-void ReadJoint(const ModelLine& A, JointInfo& info);
+// An assignment line: the element label and the section number of the named
+// section (0 when the name found the table full).
+struct SectionAssignment {
+  double label = 0, section = 0;
+};
+
+// "JOINT COORDINATES": GlobalX=, GlobalY=, GlobalZ=.
+RecordNotes ReadJoint(const ModelLine& A, Joint& joint);
+// "JOINT COORDINATES" as SAP2000 12 and later write it: GlobalX= ... where
+// the record has them, otherwise XorR=, Y=, Z= of a joint in the GLOBAL
+// system (T= for the angle of a cylindrical one).
+RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint);
 // "CONNECTIVITY - FRAME"
-void ReadFrameCon(const ModelLine& A, FrameInfo& info);
+RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame);
 // "CONNECTIVITY - AREA": the label only as the line's first item (so the tail
 // of "AreaArea=" is never taken for it); thickness = Volume / AreaArea, the
 // AreaArea read so far, and 0 while that is 0.
-void ReadAreaCon(const ModelLine& A, AreaInfo& info);
+RecordNotes ReadAreaCon(const ModelLine& A, Area& area);
 
-// "FRAME SECTION ASSIGNMENTS" and "AREA SECTION ASSIGNMENTS": the label, and
-// the section number of the named section (0 when the table is full).
-void ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, FrameSectionInfo& info);
-void ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, AreaSectionInfo& info);
+// "FRAME SECTION ASSIGNMENTS" and "AREA SECTION ASSIGNMENTS".
+RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment);
+RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment);
 
 // "MATERIAL PROPERTIES 04 - DESIGN CONCRETE": Fc and RebarFy for every row.
 void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo);
-// "FRAME SECTION PROPERTIES 01 - GENERAL": t2 to column 3, t3 to column 4.
-void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo);
+// "FRAME SECTION PROPERTIES 01 - GENERAL": t2 and t3. The keys match as the
+// tail of longer ones too, unless `place` asks for whole keys.
+void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
+                      KeyPlace place = KeyPlace::kAnywhere);
 // "FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN": Cover and BarSize.
-void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo);
+void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
+                    KeyPlace place = KeyPlace::kAnywhere);
 // "AREA SECTION PROPERTIES": registers the name.
 void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection);
 

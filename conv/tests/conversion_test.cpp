@@ -110,8 +110,9 @@ TEST_F(Conversion, AssignmentWithoutItsElementIsLoggedAndChangesNothing) {
 TEST_F(Conversion, InputIsCutAtTheItemLimitAndSaysSo) {
   ConversionOptions options;
   options.itemLimit = 3;
-  const auto result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalZ=0",
-                                    "   Joint=3   GlobalZ=0"}),
+  const auto result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0",
+                                    "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0",
+                                    "   Joint=3   GlobalX=0   GlobalY=0   GlobalZ=0"}),
                               options);
   EXPECT_TRUE(result.truncated);
   EXPECT_EQ(result.Warnings().size(), 1u);

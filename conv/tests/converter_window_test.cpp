@@ -62,7 +62,7 @@ TEST_F(ConverterWindowTest, LaysOutItsControlsWithTheStartButtonFocused) {
 }
 
 TEST_F(ConverterWindowTest, ConvertsTheNamedModelAndStartsTheTool) {
-  folder_.Write("frame.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=2.5\r\n");
+  folder_.Write("frame.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=2.5\r\n");
   answer_ = "frame.s2k";
   ClickStart();
   EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,0,0,2.5\r\n0\r\n0\r\n0\r\n0\r\n");

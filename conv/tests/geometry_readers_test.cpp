@@ -1,69 +1,121 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/error.h"
 #include "conv/core/readers.h"
 
 namespace korvel::conv {
 namespace {
 
-JointInfo Joint(std::string_view line) {
-  JointInfo info{};
-  ReadJoint(ModelLine(line), info);
-  return info;
+Joint JointOf(std::string_view line) {
+  Joint joint;
+  ReadJoint(ModelLine(line), joint);
+  return joint;
 }
 
-AreaInfo Area(std::string_view line) {
-  AreaInfo info{};
-  ReadAreaCon(ModelLine(line), info);
-  return info;
+Joint ModernJointOf(std::string_view line, RecordNotes* notes = nullptr) {
+  Joint joint;
+  const RecordNotes got = ReadModernJoint(ModelLine(line), joint);
+  if (notes) *notes = got;
+  return joint;
+}
+
+Area AreaOf(std::string_view line) {
+  Area area;
+  ReadAreaCon(ModelLine(line), area);
+  return area;
 }
 
 TEST(ReadJoint, TakesLabelAndGlobalCoordinatesWithZLastOnTheLine) {
-  EXPECT_EQ(Joint("Joint=7   CoordSys=GLOBAL   GlobalX=1.5   GlobalY=-2   GlobalZ=3"), (JointInfo{7, 1.5, -2, 3}));
+  EXPECT_EQ(JointOf("Joint=7   CoordSys=GLOBAL   GlobalX=1.5   GlobalY=-2   GlobalZ=3"), (Joint{7, 1.5, -2, 3}));
 }
 
 TEST(ReadJoint, OnlyGlobalZMayEndTheLine) {
-  EXPECT_EQ(Joint("Joint=7   GlobalX=1.5"), (JointInfo{7, 0, 0, 0}));
-  EXPECT_EQ(Joint("GlobalX=1.5 Joint=7"), (JointInfo{0, 1.5, 0, 0}));
+  EXPECT_EQ(JointOf("Joint=7   GlobalX=1.5"), (Joint{7, 0, 0, 0}));
+  EXPECT_EQ(JointOf("GlobalX=1.5 Joint=7"), (Joint{0, 1.5, 0, 0}));
 }
 
 TEST(ReadJoint, LabelsReadAsTheirLeadingNumber) {
-  EXPECT_EQ(Joint("Joint=12A ")[0], 12);
-  EXPECT_EQ(Joint("Joint=B3 ")[0], 0);
+  EXPECT_EQ(JointOf("Joint=12A ").label, 12);
+  EXPECT_EQ(JointOf("Joint=B3 ").label, 0);
 }
 
 TEST(ReadJoint, LocalCoordinatesAreNotRead) {
-  EXPECT_EQ(Joint("Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=5   Y=6   Z=7   SpecialJt=No"),
-            (JointInfo{1, 0, 0, 0}));
+  EXPECT_EQ(JointOf("Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=5   Y=6   Z=7   SpecialJt=No"),
+            (Joint{1, 0, 0, 0}));
+}
+
+TEST(ReadJoint, NotesLabelsThatAreNotNumbersAndMissingCoordinates) {
+  Joint joint;
+  RecordNotes notes = ReadJoint(ModelLine("Joint=~12   GlobalX=1   GlobalY=2   GlobalZ=3"), joint);
+  EXPECT_EQ(notes.nonNumericLabel, "~12");
+  EXPECT_FALSE(notes.coordinatesMissing);
+  notes = ReadJoint(ModelLine("Joint=12   XorR=1   Y=2   Z=3"), joint);
+  EXPECT_EQ(notes.nonNumericLabel, "");
+  EXPECT_TRUE(notes.coordinatesMissing);
+}
+
+TEST(ReadModernJoint, PrefersGlobalCoordinatesAndTakesWholeKeysOnly) {
+  EXPECT_EQ(ModernJointOf("Joint=3   CoordSys=CSYS1   XorR=9   Y=9   Z=9   GlobalX=1   GlobalY=2   GlobalZ=3"),
+            (Joint{3, 1, 2, 3}));
+  EXPECT_EQ(ModernJointOf("Joint=3   GlobalY=2   GlobalX=1   GlobalZ=3   Y=8"), (Joint{3, 1, 2, 3}))
+      << "Y= is not the tail of GlobalY=";
+}
+
+TEST(ReadModernJoint, LocalCartesianCoordinatesOfTheGlobalSystem) {
+  EXPECT_EQ(ModernJointOf("Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=-750   Y=-500   Z=300"),
+            (Joint{1, -750, -500, 300}));
+  EXPECT_EQ(ModernJointOf("Joint=2   XorR=1.5   Y=2   Z=3   SpecialJt=No"), (Joint{2, 1.5, 2, 3}))
+      << "no system and type given: GLOBAL and Cartesian";
+}
+
+TEST(ReadModernJoint, CylindricalJointOfTheGlobalSystemIsPlaced) {
+  EXPECT_EQ(ModernJointOf("Joint=1   CoordSys=GLOBAL   CoordType=Cylindrical   XorR=1.4   T=90   Z=2"),
+            (Joint{1, 0, 1.4, 2}));
+  const Joint turned = ModernJointOf("Joint=2   CoordSys=GLOBAL   CoordType=Cylindrical   XorR=2   T=-60   Z=0");
+  EXPECT_DOUBLE_EQ(turned.x, 1);
+  EXPECT_DOUBLE_EQ(turned.y, -std::sqrt(3.0));
+}
+
+TEST(ReadModernJoint, JointOfAnotherSystemWithoutGlobalCoordinatesIsNoted) {
+  RecordNotes notes;
+  EXPECT_EQ(ModernJointOf("Joint=4   CoordSys=CSYS1   CoordType=Cartesian   XorR=1   Y=2   Z=3", &notes),
+            (Joint{4, 0, 0, 0}));
+  EXPECT_TRUE(notes.coordinatesMissing);
+  ModernJointOf("Joint=5   CoordSys=GLOBAL   XorR=1   Z=3", &notes);
+  EXPECT_TRUE(notes.coordinatesMissing) << "Y= missing";
+  ModernJointOf("Joint=5   XorR=1   Y=0   Z=3", &notes);
+  EXPECT_FALSE(notes.coordinatesMissing);
 }
 
 TEST(ReadFrameCon, TakesLabelAndBothJoints) {
-  FrameInfo info{};
-  ReadFrameCon(ModelLine("Frame=3   JointI=1   JointJ=2   IsCurved=No"), info);
-  EXPECT_EQ(info, (FrameInfo{3, 1, 2}));
-  FrameInfo last{};
+  Frame frame;
+  ReadFrameCon(ModelLine("Frame=3   JointI=1   JointJ=2   IsCurved=No"), frame);
+  EXPECT_EQ(frame, (Frame{3, 1, 2, 0}));
+  Frame last;
   ReadFrameCon(ModelLine("Frame=3   JointI=1   JointJ=2"), last);
-  EXPECT_EQ(last, (FrameInfo{3, 1, 0}));
+  EXPECT_EQ(last, (Frame{3, 1, 0, 0}));
 }
 
 TEST(ReadAreaCon, ThreeJointAreaWithThicknessFromVolumeAndSurface) {
-  EXPECT_EQ(Area("Area=5   NumJoints=3   Joint1=1   Joint2=2   Joint3=3   AreaArea=2   Volume=0.5   X=1"),
-            (AreaInfo{5, 1, 2, 3, 0, 0.25}));
+  EXPECT_EQ(AreaOf("Area=5   NumJoints=3   Joint1=1   Joint2=2   Joint3=3   AreaArea=2   Volume=0.5   X=1"),
+            (Area{5, {1, 2, 3, 0}, 0.25, 0}));
 }
 
 TEST(ReadAreaCon, LabelOnlyAsTheFirstItem) {
-  EXPECT_EQ(Area("NumJoints=4   Area=5   AreaArea=2   Volume=1 ")[0], 0);
-  EXPECT_EQ(Area("Area=9   AreaArea=2   Joint4=8 "), (AreaInfo{9, 0, 0, 0, 8, 0}));
+  EXPECT_EQ(AreaOf("NumJoints=4   Area=5   AreaArea=2   Volume=1 ").label, 0);
+  EXPECT_EQ(AreaOf("Area=9   AreaArea=2   Joint4=8 "), (Area{9, {0, 0, 0, 8}, 0, 0}));
 }
 
 TEST(ReadAreaCon, ThicknessUsesOnlyTheSurfaceReadBeforeTheVolume) {
-  EXPECT_EQ(Area("Area=1   Volume=6   AreaArea=2 ")[5], 0);
-  EXPECT_EQ(Area("Area=1   AreaArea=4   Volume=6   AreaArea=2 ")[5], 1.5);
-  EXPECT_EQ(Area("Area=1   AreaArea=0   Volume=6 ")[5], 0);
+  EXPECT_EQ(AreaOf("Area=1   Volume=6   AreaArea=2 ").thickness, 0);
+  EXPECT_EQ(AreaOf("Area=1   AreaArea=4   Volume=6   AreaArea=2 ").thickness, 1.5);
+  EXPECT_EQ(AreaOf("Area=1   AreaArea=0   Volume=6 ").thickness, 0);
 }
 
 TEST(ReadAreaCon, ThicknessBeyondTheDoubleRangeIsAnOverflow) {
-  EXPECT_THROW(Area("Area=1   AreaArea=1e-300   Volume=1e300 "), OverflowError);
+  EXPECT_THROW(AreaOf("Area=1   AreaArea=1e-300   Volume=1e300 "), OverflowError);
 }
 
 }  // namespace

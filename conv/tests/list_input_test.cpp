@@ -9,7 +9,8 @@ namespace korvel::conv {
 namespace {
 
 std::vector<std::string> Items(std::string_view bytes) {
-  ListInput input(bytes);
+  LineReader lines(bytes);
+  ListInput input(lines);
   std::vector<std::string> items;
   while (!input.AtEnd()) items.emplace_back(input.Next().text);
   return items;
@@ -61,7 +62,8 @@ TEST(ListInput, HeaderLineKeepsItsQuotedTitle) {
 }
 
 TEST(ListInput, ItemsKnowTheirLine) {
-  ListInput input("a,b\r\n\nc");
+  LineReader lines("a,b\r\n\nc");
+  ListInput input(lines);
   EXPECT_EQ(input.Next().line, 1);
   EXPECT_EQ(input.Next().line, 1);
   EXPECT_EQ(input.Next().line, 2);

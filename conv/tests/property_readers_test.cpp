@@ -5,42 +5,38 @@
 namespace korvel::conv {
 namespace {
 
-std::array<double, 7> Row(const SectionInfo& info, int row) {
-  std::array<double, 7> values{};
-  for (int c = 0; c < 7; ++c) values[c] = info.At(row, c);
-  return values;
-}
+using Row = FrameSectionRow;
 
 TEST(ReadConcrete, LastRecordStandsInEveryRow) {
   SectionInfo info;
   ReadConcrete(ModelLine("Material=C25   Fc=25   RebarFy=300   X=1"), info);
   ReadConcrete(ModelLine("Material=C30   Fc=30   RebarFy=400   X=1"), info);
-  EXPECT_EQ(info.At(1, 1), 30);
-  EXPECT_EQ(info.At(1, 2), 400);
-  EXPECT_EQ(info.At(10000, 1), 30);
-  EXPECT_EQ(info.At(10000, 2), 400);
+  EXPECT_EQ(info.Row(1).fc, 30);
+  EXPECT_EQ(info.Row(1).rebarFy, 400);
+  EXPECT_EQ(info.Row(10000).fc, 30);
+  EXPECT_EQ(info.Row(10000).rebarFy, 400);
 }
 
 TEST(ReadConcrete, MissingRebarFyClearsIt) {
   SectionInfo info;
   ReadConcrete(ModelLine("Fc=25   RebarFy=300   X=1"), info);
   ReadConcrete(ModelLine("Fc=30   X=1"), info);
-  EXPECT_EQ(info.At(3, 1), 30);
-  EXPECT_EQ(info.At(3, 2), 0);
+  EXPECT_EQ(info.Row(3).fc, 30);
+  EXPECT_EQ(info.Row(3).rebarFy, 0);
 }
 
 TEST(ReadConcrete, ValuesWithSuffixesOrNoBlankBehind) {
   SectionInfo info;
   ReadConcrete(ModelLine("Fc=25MPa   RebarFy=4e2 "), info);
-  EXPECT_EQ(info.At(1, 1), 25);
-  EXPECT_EQ(info.At(1, 2), 400);
+  EXPECT_EQ(info.Row(1).fc, 25);
+  EXPECT_EQ(info.Row(1).rebarFy, 400);
   ReadConcrete(ModelLine("RebarFy=   Fc=30"), info);
-  EXPECT_EQ(info.At(1, 1), 0) << "a value ending the line is not taken";
-  EXPECT_EQ(info.At(1, 2), 0);
+  EXPECT_EQ(info.Row(1).fc, 0) << "a value ending the line is not taken";
+  EXPECT_EQ(info.Row(1).rebarFy, 0);
   ReadConcrete(ModelLine("RebarFy=HRB400   Fc=30 "), info);
-  EXPECT_EQ(info.At(1, 2), 0);
+  EXPECT_EQ(info.Row(1).rebarFy, 0);
   ReadConcrete(ModelLine("RebarFy=335MPa "), info);
-  EXPECT_EQ(info.At(1, 2), 335);
+  EXPECT_EQ(info.Row(1).rebarFy, 335);
 }
 
 TEST(ReadFSectionProp, CrossesT2AndT3IntoColumnsThreeAndFour) {
@@ -48,7 +44,7 @@ TEST(ReadFSectionProp, CrossesT2AndT3IntoColumnsThreeAndFour) {
   SectionInfo info;
   ReadFSectionProp(ModelLine("SectionName=B1   Material=C30   Shape=Rectangular   t3=0.6   t2=0.4   Area=.24"),
                    names, info);
-  EXPECT_EQ(Row(info, 1), (std::array<double, 7>{1, 0, 0, 0.4, 0.6, 0, 0}));
+  EXPECT_EQ(info.Row(1), (Row{1, 0, 0, 0.4, 0.6, 0, 0}));
 }
 
 TEST(ReadColumnProp, AddsCoverAndBarSizeToTheSameSection) {
@@ -56,9 +52,9 @@ TEST(ReadColumnProp, AddsCoverAndBarSizeToTheSameSection) {
   SectionInfo info;
   ReadFSectionProp(ModelLine("SectionName=C1   t3=0.5   t2=0.5   X=1"), names, info);
   ReadColumnProp(ModelLine("SectionName=C1   RebarMatL=HRB400   Cover=0.04   BarSize=25d   X=1"), names, info);
-  EXPECT_EQ(Row(info, 1), (std::array<double, 7>{1, 0, 0, 0.5, 0.5, 0.04, 25}));
+  EXPECT_EQ(info.Row(1), (Row{1, 0, 0, 0.5, 0.5, 0.04, 25}));
   ReadColumnProp(ModelLine("SectionName=C2   Cover=0.03   BarSize=#9   X=1"), names, info);
-  EXPECT_EQ(Row(info, 2), (std::array<double, 7>{2, 0, 0, 0, 0, 0.03, 0}));
+  EXPECT_EQ(info.Row(2), (Row{2, 0, 0, 0, 0, 0.03, 0}));
 }
 
 TEST(ReadFSectionProp, RecordWithoutNameFillsTheRowTheNextNameWillGet) {
@@ -67,7 +63,7 @@ TEST(ReadFSectionProp, RecordWithoutNameFillsTheRowTheNextNameWillGet) {
   ReadColumnProp(ModelLine("Cover=0.05   BarSize=20   X=1"), names, info);
   EXPECT_EQ(names.count(), 0);
   ReadFSectionProp(ModelLine("SectionName=B9   t3=0.7   t2=0.3   X=1"), names, info);
-  EXPECT_EQ(Row(info, 1), (std::array<double, 7>{1, 0, 0, 0.3, 0.7, 0.05, 20}));
+  EXPECT_EQ(info.Row(1), (Row{1, 0, 0, 0.3, 0.7, 0.05, 20}));
 }
 
 TEST(ReadFSectionProp, SecondRecordRewritesItsColumnsAndKeepsTheNumber) {
@@ -76,7 +72,7 @@ TEST(ReadFSectionProp, SecondRecordRewritesItsColumnsAndKeepsTheNumber) {
   ReadFSectionProp(ModelLine("SectionName=A   t3=1   t2=2   X=1"), names, info);
   ReadFSectionProp(ModelLine("SectionName=B   t3=3   t2=4   X=1"), names, info);
   ReadFSectionProp(ModelLine("SectionName=A   t3=5   X=1"), names, info);
-  EXPECT_EQ(Row(info, 1), (std::array<double, 7>{1, 0, 0, 0, 5, 0, 0}));
+  EXPECT_EQ(info.Row(1), (Row{1, 0, 0, 0, 5, 0, 0}));
   EXPECT_EQ(names.count(), 2);
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+// Files the tool set reads. Only a regular file is read: a folder, a pipe or
+// a device is refused before a byte is taken from it, so nothing can block or
+// read without end.
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace korvel {
+
+class InputFile {
+ public:
+  // `what` names the kind of file in messages ("模型文件"). Throws Error
+  // "无法读取<what> "name"：reason" when the file cannot be opened or is not
+  // a regular file.
+  InputFile(const std::filesystem::path& file, std::string what);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  // Up to `size` bytes; 0 at the end. Throws Error on a failed read.
+  std::size_t Read(char* buffer, std::size_t size);
+
+  // The error for this file, worded like every other.
+  [[noreturn]] void Fail(const std::string& reason) const;
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::string what_, name_;
+};
+
+}  // namespace korvel

@@ -1,0 +1,40 @@
+#include "conv/core/conversion.h"
+
+namespace korvel::conv {
+namespace {
+
+std::string Count(int n) { return std::to_string(n); }
+
+}  // namespace
+
+std::vector<std::string> ConversionResult::Warnings() const {
+  std::vector<std::string> warnings;
+  auto suspect = [&](const Suspects& found, const std::string& sentence) {
+    if (found.count > 0) warnings.push_back(Count(found.count) + sentence + "（第一个：" + found.first + "）");
+  };
+  if (reading == Reading::kClassic && declaredVersion >= kFirstModernVersion) {
+    warnings.push_back("模型由 SAP2000 " + Count(declaredVersion) +
+                       " 写出，却按旧版格式读取：节点坐标、材料强度和截面指定可能不对");
+  }
+  if (truncated) {
+    warnings.push_back("模型文件超过 " + Count(itemLimit) + " 项，只转换了前 " + Count(itemLimit) + " 项");
+  }
+  if (droppedFrameSections > 0) {
+    warnings.push_back("框架截面名称超过容量，" + Count(droppedFrameSections) + " 个名称未编号（截面号记为 0）");
+  }
+  if (droppedAreaSections > 0) {
+    warnings.push_back("墙板截面名称超过容量，" + Count(droppedAreaSections) + " 个名称未编号（截面号记为 0）");
+  }
+  suspect(jointsWithoutCoordinates, " 个节点读不到坐标，坐标记为 0");
+  suspect(unmatchedAssignments, " 条截面指定找不到对应的单元，没有生效");
+  suspect(sectionsWithoutStrength, " 个框架截面的 Fc 或 RebarFy 为 0");
+  suspect(unknownBars, " 种钢筋名称不在 \"REBAR SIZES\" 表中，BarSize 记为 0");
+  suspect(nonNumericLabels, " 个编号不是数字，按 0 读取");
+  suspect(continuationLines, " 行以 \" _\" 续行，旧版读法把下一行当作单独的记录");
+  if (toolStartTried && !toolStart.started) {
+    warnings.push_back(std::string("无法启动 ") + kToolName + "：" + toolStart.problem);
+  }
+  return warnings;
+}
+
+}  // namespace korvel::conv

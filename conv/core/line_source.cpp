@@ -1,0 +1,86 @@
+#include "conv/core/line_source.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/input_file.h"
+
+namespace korvel::conv {
+
+LineReader::LineReader(InputFile& file, std::size_t bufferSize)
+    : file_(&file), buffer_(bufferSize < 2 ? 2 : bufferSize), data_(buffer_.data()) {}
+
+LineReader::LineReader(std::string_view text) : data_(text.data()), end_(text.size()), eof_(true) {}
+
+bool LineReader::Refill() {
+  if (eof_) return false;
+  if (begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  data_ = buffer_.data();
+  const std::size_t got = file_->Read(buffer_.data() + end_, buffer_.size() - end_);
+  if (got == 0) eof_ = true;
+  end_ += got;
+  return got > 0;
+}
+
+bool LineReader::AtEnd() {
+  while (begin_ == end_) {
+    if (!Refill()) return true;
+  }
+  return false;
+}
+
+std::string_view LineReader::Next() {
+  for (;;) {
+    const char* start = data_ + begin_;
+    const std::size_t available = end_ - begin_;
+    const char* newline = static_cast<const char*>(std::memchr(start, '\n', available));
+    const std::size_t searched = newline ? static_cast<std::size_t>(newline - start) : available;
+    const char* cr = static_cast<const char*>(std::memchr(start, '\r', searched));
+    const char* stop = cr ? cr : newline;
+    // A CR as the last byte read may be the first half of CR LF.
+    const bool undecided = !stop || (stop == cr && cr + 1 == data_ + end_);
+    if (undecided && Refill()) continue;
+    ++line_;
+    if (!stop) {
+      begin_ = end_;
+      return {start, available};
+    }
+    std::size_t next = static_cast<std::size_t>(stop - data_) + 1;
+    if (stop == cr && next < end_ && data_[next] == '\n') ++next;
+    begin_ = next;
+    return {start, static_cast<std::size_t>(stop - start)};
+  }
+}
+
+bool ContinuedLines::EndsInContinuation(std::string_view line, std::string_view* rest) {
+  const std::size_t last = line.find_last_not_of(' ');
+  if (last == std::string_view::npos || last == 0 || line[last] != '_' || line[last - 1] != ' ') return false;
+  if (rest) *rest = line.substr(0, last);
+  return true;
+}
+
+std::string_view ContinuedLines::Next() {
+  std::string_view line = lines_.Next();
+  line_ = lines_.lineNumber();
+  std::string_view head;
+  if (!EndsInContinuation(line, &head)) return line;
+  // Copied before the source reads on, which may move its buffer.
+  joined_.assign(head);
+  while (!lines_.AtEnd()) {
+    std::string_view next = lines_.Next();
+    next.remove_prefix(std::min(next.find_first_not_of(' '), next.size()));
+    if (!EndsInContinuation(next, &head)) {
+      joined_ += next;
+      break;
+    }
+    joined_ += head;
+  }
+  return joined_;
+}
+
+}  // namespace korvel::conv

@@ -1,0 +1,26 @@
+#pragma once
+// What the progress log "debug.txt" will say, recorded while the model is
+// read: one entry per element line and per assignment line, in input order.
+// Element entries point at their table rows; an assignment keeps its label,
+// its section number and whether an element took it, which the modern
+// reading knows only after the whole file.
+
+#include <cstdint>
+#include <vector>
+
+namespace korvel::conv {
+
+enum class LogEntry : std::uint8_t { kJoint, kFrame, kArea, kFrameAssignment, kAreaAssignment };
+
+struct LoggedAssignment {
+  LogEntry table;  // kFrameAssignment or kAreaAssignment
+  double label, section;
+  bool found;
+};
+
+struct ProgressLog {
+  std::vector<LogEntry> entries;
+  std::vector<LoggedAssignment> assignments;  // in the order of their entries
+};
+
+}  // namespace korvel::conv

@@ -1,0 +1,53 @@
+#pragma once
+// What the modern reading gathers to give each frame section its own
+// strengths and bar size: SAP2000 12 and later name a section's materials and
+// bar, and keep their values in tables of their own, in any order in the
+// file. Everything is linked by name once the whole file is read.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "conv/core/model_line.h"
+#include "conv/core/model_tables.h"
+
+namespace korvel::conv {
+
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+template <typename Value>
+using ByName = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+
+struct SectionLinks {
+  ByName<std::string> concreteOf;  // section -> Material= (frame section properties 01)
+  ByName<std::string> rebarOf;     // section -> RebarMatL= (concrete column or beam)
+  ByName<std::string> barOf;       // section -> BarSizeL=, where BarSize= is not given
+  ByName<double> fcOf;             // material -> Fc= ("MATERIAL PROPERTIES 03B")
+  ByName<double> fyOf;             // material -> Fy= ("MATERIAL PROPERTIES 03E")
+  ByName<double> diameterOf;       // bar -> Diameter= ("REBAR SIZES")
+};
+
+// Frame section properties 01: the section's concrete.
+void ReadSectionMaterial(const ModelLine& A, SectionLinks& links);
+// Frame section properties 02 (concrete column) or 03 (concrete beam): the
+// section's longitudinal rebar material and bar.
+void ReadSectionRebar(const ModelLine& A, SectionLinks& links);
+// "MATERIAL PROPERTIES 03B - CONCRETE DATA", "03E - REBAR DATA", "REBAR SIZES".
+void ReadConcreteData(const ModelLine& A, SectionLinks& links);
+void ReadRebarData(const ModelLine& A, SectionLinks& links);
+void ReadRebarSize(const ModelLine& A, SectionLinks& links);
+
+// Bar names that "REBAR SIZES" does not hold, counted once each.
+struct UnknownBars {
+  int count = 0;
+  std::string first;
+};
+
+// Gives every numbered frame section its Fc, RebarFy and, where BarSizeL=
+// names it, its bar diameter; a missing link or value gives 0.
+UnknownBars ApplySectionLinks(const SectionLinks& links, const SectionNames& names, SectionInfo& sectionInfo);
+
+}  // namespace korvel::conv

@@ -1,0 +1,35 @@
+#include "conv/core/warning_text.h"
+
+#include "common/codepage.h"
+#include "common/error.h"
+
+namespace korvel::conv {
+namespace {
+constexpr std::size_t kQuotedBytes = 40;
+}
+
+std::string ModelText(std::string_view cp936) {
+  const bool cut = cp936.size() > kQuotedBytes;
+  std::string_view shown = cp936.substr(0, kQuotedBytes);
+  // Never end inside a double-byte character: drop a lone lead byte.
+  std::size_t whole = 0;
+  for (std::size_t i = 0; i < shown.size();) {
+    const auto c = static_cast<unsigned char>(shown[i]);
+    const std::size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
+    if (i + width > shown.size()) break;
+    i += width;
+    whole = i;
+  }
+  shown = shown.substr(0, whole);
+  std::string text;
+  try {
+    text = Cp936ToUtf8(shown);
+  } catch (const Error&) {
+    for (char c : shown) text += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  }
+  return cut ? text + "…" : text;
+}
+
+std::string LineExample(int line) { return "第 " + std::to_string(line) + " 行"; }
+
+}  // namespace korvel::conv
