@@ -229,11 +229,12 @@ class Converter {
   int lineNumber_ = 0;
 };
 
-Reading ChooseReading(const std::filesystem::path& model, ReadingChoice choice, ConversionResult& result) {
+Reading ChooseReading(const std::filesystem::path& model, const ConversionOptions& options,
+                      ConversionResult& result) {
   InputFile file(model, "模型文件");
-  LineReader lines(file);
+  LineReader lines(file, options.bufferSize);
   result.declaredVersion = DeclaredSap2000Version(lines);
-  switch (choice) {
+  switch (options.reading) {
     case ReadingChoice::kClassic:
       return Reading::kClassic;
     case ReadingChoice::kModern:
@@ -249,10 +250,10 @@ Reading ChooseReading(const std::filesystem::path& model, ReadingChoice choice, 
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
   ConversionResult result;
   result.itemLimit = options.itemLimit;
-  result.reading = ChooseReading(model, options.reading, result);
+  result.reading = ChooseReading(model, options, result);
 
   InputFile file(model, "模型文件");
-  LineReader fileLines(file);
+  LineReader fileLines(file, options.bufferSize);
   ContinuedLines joinedLines(fileLines);
   LineSource& lines = result.reading == Reading::kModern ? static_cast<LineSource&>(joinedLines) : fileLines;
   OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);

@@ -21,6 +21,7 @@ struct ConversionOptions {
   int sectionCapacity = kSectionCapacity;
   ReadingChoice reading = ReadingChoice::kFromModel;
   bool startTool = true;
+  std::size_t bufferSize = LineReader::kBufferSize;  // bytes of the model held at once
 };
 
 // Things of one kind that make a result suspect: how many, and the first.

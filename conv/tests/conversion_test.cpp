@@ -220,3 +220,84 @@ TEST_F(ToolStart, ToolInTheCurrentFolderIsNotStarted) {
 
 }  // namespace
 }  // namespace korvel::conv
+
+namespace korvel::conv {
+namespace {
+
+// A SAP2000 12+ layout: assignments before connectivity, local joint
+// coordinates only, the declaration near the end.
+std::string ModernModel(std::string_view version) {
+  return Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2   IsCurved=No", " ",
+               "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=1   AnalSect=C1   MatProp=Default", " ",
+               "TABLE:  \"JOINT COORDINATES\"",
+               "   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1   Y=2   Z=3   SpecialJt=No", " ",
+               "TABLE:  \"PROGRAM CONTROL\"",
+               "   ProgramName=SAP2000   Version=" + std::string(version) + "   CurrUnits=\"KN, m, C\"", " ",
+               "END TABLE DATA"});
+}
+
+TEST_F(Conversion, ModelDeclaringSap2000TwelveOrLaterGetsTheModernReading) {
+  const ConversionResult result = Convert(ModernModel("12.0.0"));
+  EXPECT_EQ(result.reading, Reading::kModern);
+  EXPECT_EQ(result.declaredVersion, 12);
+  EXPECT_EQ(Out(), "1\r\n1,1,2,3\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+}
+
+TEST_F(Conversion, EarlierVersionsOtherProgramsAndUndeclaredModelsGetTheClassicReading) {
+  EXPECT_EQ(Convert(ModernModel("11.0.0")).reading, Reading::kClassic);
+  EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+  std::string etabs = ModernModel("19.0.0");
+  etabs.replace(etabs.find("SAP2000"), 7, "ETABS");
+  EXPECT_EQ(Convert(etabs).reading, Reading::kClassic);
+  EXPECT_EQ(Convert(Crlf({"TABLE:  \"JOINT COORDINATES\""})).reading, Reading::kClassic);
+}
+
+TEST_F(Conversion, ChosenReadingOverridesTheDeclarationAndClassicOnAModernModelSaysSo) {
+  ConversionOptions options;
+  options.reading = ReadingChoice::kClassic;
+  const ConversionResult classic = Convert(ModernModel("25.3.1"), options);
+  EXPECT_EQ(classic.reading, Reading::kClassic);
+  const auto warnings = classic.Warnings();
+  ASSERT_FALSE(warnings.empty());
+  EXPECT_NE(warnings[0].find("SAP2000 25"), std::string::npos) << warnings[0];
+
+  options.reading = ReadingChoice::kModern;
+  EXPECT_EQ(Convert(ModernModel("9.0.0"), options).reading, Reading::kModern);
+  EXPECT_TRUE(Out().starts_with("1\r\n1,1,2,3\r\n")) << Out();
+}
+
+TEST_F(Conversion, ModernAssignmentGoesToTheFirstElementWithItsLabelAndLabelZeroToNoUnfilledRow) {
+  ConversionOptions options;
+  options.reading = ReadingChoice::kModern;
+  Convert(Crlf({"TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=5   AnalSect=A   X=1", "   Frame=0   AnalSect=B   X=1",
+                " ", "TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2   X=1",
+                "   Frame=5   JointI=3   JointJ=4   X=1", "   Frame=6   JointI=3   JointJ=4   X=1"}),
+          options);
+  EXPECT_EQ(Out(), "0\r\n3\r\n5,1,2,1\r\n5,3,4,0\r\n6,3,4,0\r\n0\r\n2\r\n\"A\"\r\n0,0,0,0,0,0,0\r\n\"B\"\r\n"
+                   "0,0,0,0,0,0,0\r\n0\r\n");
+  // "未找到框架单元" for label 0, in input order before the connectivity lines
+  EXPECT_NE(Debug().find("\r\n\"\xCE\xB4\xD5\xD2\xB5\xBD\xBF\xF2\xBC\xDC\xB5\xA5\xD4\xAA\",0,2\r\n"), std::string::npos);
+}
+
+TEST_F(Conversion, ClassicReadingCountsContinuationLinesInItsTables) {
+  const ConversionResult result =
+      Convert(Crlf({"TABLE:  \"FRAME SECTION PROPERTIES 01 - GENERAL\"", "   SectionName=B1   t3=0.6   t2=0.3 _",
+                    "        Color=Blue", "   SectionName=B2   t3=0.6   t2=0.3 _", "        Color=Red", " ",
+                    "TABLE:  \"PROJECT INFORMATION\"", "   Item=Company _", "        Data=x"}));
+  EXPECT_EQ(result.continuationLines.count, 2);
+  EXPECT_EQ(result.continuationLines.first, "第 2 行");
+}
+
+TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
+  ConversionOptions options;
+  options.reading = ReadingChoice::kModern;
+  options.itemLimit = 3;
+  const ConversionResult result = Convert(
+      Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   XorR=1 _", "        Y=2 _", "        Z=3", "   Joint=2   XorR=4   Y=5   Z=6"}),
+      options);
+  EXPECT_FALSE(result.truncated);
+  EXPECT_EQ(Out(), "2\r\n1,1,2,3\r\n2,4,5,6\r\n0\r\n0\r\n0\r\n0\r\n");
+}
+
+}  // namespace
+}  // namespace korvel::conv

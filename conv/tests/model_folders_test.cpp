@@ -1,5 +1,7 @@
 // Each folder under models/ holds a model.s2k and the debug.txt and out.txt
-// that converting it must give, byte for byte. A new case is a new folder.
+// that converting it must give, byte for byte, and, when the result is
+// suspect, warnings.txt with the warnings, one a line. A new case is a new
+// folder.
 
 #include <gtest/gtest.h>
 
@@ -22,14 +24,34 @@ TEST_P(ModelFolder, ConvertsToTheExpectedFiles) {
   const std::filesystem::path expected = kModels / GetParam();
   TempFolder folder;
   std::filesystem::copy_file(expected / "model.s2k", folder.Path("model.s2k"));
+  std::string warnings;
   {
     CurrentFolder here(folder.path());
     ConversionOptions options;
     options.startTool = false;
-    SAP2KREAD("model.s2k", options);
+    for (const std::string& warning : SAP2KREAD("model.s2k", options).Warnings()) warnings += warning + "\n";
   }
   EXPECT_EQ(folder.Read("debug.txt"), TempFolder::ReadFile(expected / "debug.txt"));
   EXPECT_EQ(folder.Read("out.txt"), TempFolder::ReadFile(expected / "out.txt"));
+  EXPECT_EQ(warnings, TempFolder::ReadFile(expected / "warnings.txt"));
+}
+
+// Reading through a buffer of any size, however small, puts every record,
+// quoted name and double-byte character of the model across a buffer
+// boundary somewhere; the files must not change.
+TEST_P(ModelFolder, AnyBufferSizeGivesTheSameFiles) {
+  const std::filesystem::path expected = kModels / GetParam();
+  TempFolder folder;
+  std::filesystem::copy_file(expected / "model.s2k", folder.Path("model.s2k"));
+  CurrentFolder here(folder.path());
+  for (std::size_t size : {2, 3, 5, 7, 16, 31, 64, 100, 257}) {
+    ConversionOptions options;
+    options.startTool = false;
+    options.bufferSize = size;
+    SAP2KREAD("model.s2k", options);
+    EXPECT_EQ(folder.Read("debug.txt"), TempFolder::ReadFile(expected / "debug.txt")) << "buffer of " << size;
+    EXPECT_EQ(folder.Read("out.txt"), TempFolder::ReadFile(expected / "out.txt")) << "buffer of " << size;
+  }
 }
 
 std::vector<std::string> Cases() {
