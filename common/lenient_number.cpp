@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/error.h"
@@ -65,9 +66,39 @@ long long Magnitude(std::string_view mantissa, long long exponent) {
   return lead + exponent;
 }
 
+// Most values of a model are short plain decimals ("12", "-0.25"). Up to 15
+// digits are an exact integer and every power of ten up to 1e15 is exact, so
+// one division rounds correctly: the same value as the full conversion.
+std::optional<double> ShortPlainDecimal(std::string_view text) {
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  std::uint64_t digits = 0;
+  int count = 0, fraction = -1;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++count > 15) return std::nullopt;
+      digits = digits * 10 + static_cast<unsigned>(c - '0');
+      if (fraction >= 0) ++fraction;
+    } else if (c == '.' && fraction < 0) {
+      fraction = 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (count == 0) return std::nullopt;
+  double value = static_cast<double>(digits);
+  if (fraction > 0) value /= kPowersOfTen[fraction];
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 double LenientNumber(std::string_view text) {
+  if (const auto plain = ShortPlainDecimal(text)) return *plain;
   Reader in(text);
   if (in.Peek() == '&') {
     in.Take();

@@ -1,26 +1,71 @@
 #include "common/real_format.h"
 
 #include <algorithm>
-#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
+#include "common/error.h"
+
 namespace korvel {
+namespace {
+
+// Labels, joint numbers and most coordinates are whole numbers or have a few
+// decimals. When m / 10^k reads back as v for a whole m below 1e15, that
+// decimal is v's rounding to 15 digits (a normal double's spacing is finer
+// than 15 digits'), and its plain form is m's digits with a point k places
+// from the right. Writes it and answers true, or answers false.
+bool AppendShortDecimal(std::string& out, double v) {
+  static constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+  const double magnitude = std::abs(v);
+  if (!(magnitude >= 1e-4 && magnitude < 1e15)) return false;
+  for (int k = 0; k < 5; ++k) {
+    const double scaled = magnitude * kScale[k];
+    if (scaled >= 1e15) return false;
+    if (scaled != std::trunc(scaled) || scaled / kScale[k] != magnitude) continue;
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
+    int fraction = k;
+    while (fraction > 0 && end[-1] == '0') --end, --fraction;  // 1.50 is 1.5
+    const int length = static_cast<int>(end - digits);
+    if (v < 0) out += '-';
+    if (fraction == 0) {
+      out.append(digits, end);
+    } else if (length > fraction) {
+      out.append(digits, end - fraction).append(1, '.').append(end - fraction, end);
+    } else {
+      out.append(1, '.').append(fraction - length, '0').append(digits, end);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void AppendReal(std::string& out, double v) {
-  assert(std::isfinite(v));
+  if (!std::isfinite(v)) throw Error("无法写出的数值（无穷大或不是数）");
   if (v == 0) {
     out += '0';
     return;
   }
-  // to_chars rounds correctly to 15 significant digits: d.ddddddddddddddde±x
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 14);
+  if (AppendShortDecimal(out, v)) return;
+  // The shortest digits that read back as a normal v are its rounding to 15
+  // digits whenever there are at most 15 of them, since a normal double's
+  // spacing is finer than 15 digits'; otherwise to_chars rounds to 15:
+  // d.dddddddddddddde±x.
+  char buffer[40];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
+  const auto significant = [&] {
+    return std::count_if(buffer, std::find(buffer, result.ptr, 'e'), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!std::isnormal(v) || significant() > 15) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 14);
+  }
   const char* p = buffer;
   if (*p == '-') out += *p++;
 
-  char digits[15];
+  char digits[17];
   int count = 0;
   for (; *p != 'e'; ++p) {
     if (*p != '.') digits[count++] = *p;

@@ -1,6 +1,7 @@
 #include "conv/core/conversion.h"
 
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "common/error.h"
@@ -80,7 +81,8 @@ class Converter {
   // section links.
   void Finish() {
     if (reading_ == Reading::kModern) {
-      for (LoggedAssignment& assignment : progress_.assignments) {
+      for (std::size_t i = 0; i < progress_.assignments.size(); ++i) {
+        LoggedAssignment& assignment = progress_.assignments[i];
         if (assignment.table == LogEntry::kFrameAssignment) {
           assignment.found = AssignFound(tables_.frames, assignment);
         } else {
@@ -91,7 +93,8 @@ class Converter {
       result_.unknownBars.count = unknown.count;
       result_.unknownBars.first = ModelText(unknown.first);
     }
-    for (const LoggedAssignment& assignment : progress_.assignments) {
+    for (std::size_t i = 0; i < progress_.assignments.size(); ++i) {
+      const LoggedAssignment& assignment = progress_.assignments[i];
       if (assignment.found) continue;
       const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
       result_.unmatchedAssignments.Note((onFrame ? "框架 " : "墙板 ") + FormatReal(assignment.label));
@@ -114,7 +117,7 @@ class Converter {
     const std::string_view title = line.bytes().substr(titleAt);
     const bool modern = reading_ == Reading::kModern;
     for (int t = modern ? 1 : 0; t < (modern ? kTableCount : kClassicTables); ++t) {
-      if (!title.starts_with(kTitles[t])) continue;
+      if (title[0] != kTitles[t][0] || !title.starts_with(kTitles[t])) continue;
       if (modern && title.substr(kTitles[t].size(), 1) != "\"") continue;
       open_[t] = true;
     }
@@ -229,38 +232,25 @@ class Converter {
   int lineNumber_ = 0;
 };
 
-Reading ChooseReading(const std::filesystem::path& model, const ConversionOptions& options,
-                      ConversionResult& result) {
-  InputFile file(model, "模型文件");
-  LineReader lines(file, options.bufferSize);
-  result.declaredVersion = DeclaredSap2000Version(lines);
-  switch (options.reading) {
-    case ReadingChoice::kClassic:
-      return Reading::kClassic;
-    case ReadingChoice::kModern:
-      return Reading::kModern;
-    case ReadingChoice::kFromModel:
-      break;
-  }
-  return result.declaredVersion >= kFirstModernVersion ? Reading::kModern : Reading::kClassic;
-}
+// How one reading through the model ended.
+enum class Pass { kDone, kReadAgainModern };
 
-}  // namespace
-
-ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
-  ConversionResult result;
-  result.itemLimit = options.itemLimit;
-  result.reading = ChooseReading(model, options, result);
-
-  InputFile file(model, "模型文件");
+// Reads the model through once with the result's reading. A classic reading
+// that may follow the model gives way as soon as the model declares SAP2000
+// 12 or later, so most models are read only once.
+Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const ConversionOptions& options,
+                 Converter& converter, ConversionResult& result, ListWriter& log, OutputFile& logFile) {
   LineReader fileLines(file, options.bufferSize);
-  ContinuedLines joinedLines(fileLines);
-  LineSource& lines = result.reading == Reading::kModern ? static_cast<LineSource&>(joinedLines) : fileLines;
-  OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
-  ListWriter log(logFile);
-  Converter converter(result.reading, options.sectionCapacity, result);
+  DeclarationWatch declaration(fileLines);
+  ContinuedLines joinedLines(declaration);
+  const bool modern = result.reading == Reading::kModern;
+  const bool mayTurnModern = !modern && options.reading == ReadingChoice::kFromModel;
+  auto declaresModern = [&] {
+    result.declaredVersion = declaration.version();
+    return mayTurnModern && declaration.version() >= kFirstModernVersion;
+  };
 
-  ListInput input(lines);
+  ListInput input(modern ? static_cast<LineSource&>(joinedLines) : declaration);
   ModelLine line;
   int lineNumber = 0;
   try {
@@ -269,8 +259,11 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
       lineNumber = item.line;
       line.Assign(item.text);
       converter.Handle(line, lineNumber);
+      if (declaresModern()) return Pass::kReadAgainModern;
     }
   } catch (const OverflowError& e) {
+    declaration.ReadToDeclaration();
+    if (declaresModern()) return Pass::kReadAgainModern;
     converter.Finish();
     WriteProgressLines(log, converter.progress(), converter.tables());
     log.Flush();
@@ -278,10 +271,34 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
     throw Error("模型文件 \"" + DisplayName(model) + "\" 第 " + std::to_string(lineNumber) + " 行：" + e.what());
   }
   result.truncated = !input.AtEnd();
-  converter.Finish();
+  declaration.ReadToDeclaration();
+  return declaresModern() ? Pass::kReadAgainModern : Pass::kDone;
+}
 
-  const ModelTables& tables = converter.tables();
-  WriteProgressLines(log, converter.progress(), tables);
+}  // namespace
+
+ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
+  auto file = std::make_unique<InputFile>(model, "模型文件");  // before any file is touched
+  OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
+  ListWriter log(logFile);
+  ConversionResult result;
+  result.reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
+  result.itemLimit = options.itemLimit;
+  auto converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
+  if (ReadThrough(*file, model, options, *converter, result, log, logFile) == Pass::kReadAgainModern) {
+    const int declared = result.declaredVersion;
+    result = ConversionResult{};
+    result.reading = Reading::kModern;
+    result.declaredVersion = declared;
+    result.itemLimit = options.itemLimit;
+    converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
+    file = std::make_unique<InputFile>(model, "模型文件");
+    ReadThrough(*file, model, options, *converter, result, log, logFile);
+  }
+  converter->Finish();
+
+  const ModelTables& tables = converter->tables();
+  WriteProgressLines(log, converter->progress(), tables);
   WriteSectionDump(log, tables);
   log.Flush();
   WriteModelFile(kModelFileName, tables);

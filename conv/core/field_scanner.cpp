@@ -1,11 +1,15 @@
 #include "conv/core/field_scanner.h"
 
+#include <algorithm>
+
 namespace korvel::conv {
 
 KeyTable::KeyTable(std::initializer_list<FieldKey> keys) : KeyTable(std::vector<FieldKey>(keys)) {}
 
 KeyTable::KeyTable(std::vector<FieldKey> keys) : keys_(std::move(keys)) {
-  for (const FieldKey& key : keys_) firstBytes_[static_cast<unsigned char>(key.key.front())] = true;
+  for (std::size_t k = 0; k < keys_.size(); ++k) longestFirst_.push_back(k);
+  std::stable_sort(longestFirst_.begin(), longestFirst_.end(),
+                   [&](std::size_t a, std::size_t b) { return keys_[a].key.size() > keys_[b].key.size(); });
 }
 
 KeyTable WholeKeys(const KeyTable& table) {

@@ -3,7 +3,6 @@
 // data line, in order, each key of the reader's table is tried; behind a
 // matching key the characters up to the next blank are its value.
 
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -33,11 +32,13 @@ class KeyTable {
   KeyTable(std::initializer_list<FieldKey> keys);
   explicit KeyTable(std::vector<FieldKey> keys);
   const std::vector<FieldKey>& keys() const { return keys_; }
-  bool MayStartKey(unsigned char c) const { return firstBytes_[c]; }
+  // Key indices, longest key first: of the keys ending at one "=", the
+  // longest starts first.
+  const std::vector<std::size_t>& longestFirst() const { return longestFirst_; }
 
  private:
   std::vector<FieldKey> keys_;
-  std::array<bool, 256> firstBytes_{};
+  std::vector<std::size_t> longestFirst_;
 };
 
 // The same keys, each matching only as a whole key.
@@ -64,17 +65,24 @@ struct FieldValue {
 // Runs the scan over the whole line and calls onValue(keyIndex, value) for
 // every value taken, in scan order, so the last occurrence of a key wins.
 // Throws OverflowError from the conversion of a number value.
+//
+// The scan tries every key at every character. Since a key ends in its only
+// "=", a key can only occur just before an "=", so looking behind each "="
+// finds the same occurrences in the same order.
 template <typename OnValue>
 void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
   const std::string_view bytes = A.bytes();
   const auto& keys = table.keys();
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
-    if (!table.MayStartKey(static_cast<unsigned char>(bytes[at])) || !A.StartsCharacter(at)) continue;
-    for (std::size_t k = 0; k < keys.size(); ++k) {
+  for (std::size_t equals = bytes.find('='); equals != std::string_view::npos; equals = bytes.find('=', equals + 1)) {
+    for (const std::size_t k : table.longestFirst()) {
       const FieldKey& key = keys[k];
+      if (key.key.size() > equals + 1 || equals == 0) continue;
+      const std::size_t at = equals + 1 - key.key.size();
+      // The last byte of the name and the first decide most tries cheaply.
+      if (bytes[equals - 1] != key.key[key.key.size() - 2] || bytes[at] != key.key[0]) continue;
+      if (bytes.compare(at, key.key.size(), key.key) != 0 || !A.StartsCharacter(at)) continue;
       if (key.place == KeyPlace::kFirstCharacterOnly && at != 0) continue;
       if (key.place == KeyPlace::kWholeKey && at != 0 && bytes[at - 1] != ' ') continue;
-      if (bytes.compare(at, key.key.size(), key.key) != 0) continue;
       std::optional<std::string_view> text;
       if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());
       if (!text) text = TakeValue(A, at, key.key, key.end);
@@ -82,7 +90,6 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
         const double number = key.kind == ValueKind::kNumber ? LenientNumber(*text) : 0;
         onValue(k, FieldValue{*text, number});
       }
-      break;  // keys end in their only "=", so no other key starts here
     }
   }
 }

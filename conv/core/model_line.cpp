@@ -7,13 +7,27 @@ namespace korvel::conv {
 namespace {
 bool IsLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+
+// Eight bytes at a time: most model lines are plain ASCII.
+bool IsAscii(std::string_view bytes) {
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    if (word & 0x8080808080808080u) return false;
+  }
+  for (; i < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) >= 0x80) return false;
+  }
+  return true;
+}
 }  // namespace
 
 void ModelLine::Assign(std::string_view bytes) {
   bytes_ = bytes;
   blankSearchedFrom_ = 1;
   blankFound_ = 0;  // marks the memo as empty: found < searched-from
-  ascii_ = std::none_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  ascii_ = IsAscii(bytes);
   if (ascii_) {
     characters_ = bytes.size();
     return;

@@ -21,26 +21,32 @@ int MajorVersion(std::string_view version) {
 
 }  // namespace
 
-int DeclaredSap2000Version(LineSource& lines) {
+std::string_view DeclarationWatch::Next() {
+  const std::string_view line = lines_.Next();
+  if (found_) return line;
+  if (!inProgramControl_) {
+    // Most lines are told apart by their first byte.
+    inProgramControl_ = !line.empty() && line[0] == 'T' && IsProgramControlHeader(line);
+    return line;
+  }
+  if (line.find_first_not_of(' ') == std::string_view::npos) {
+    inProgramControl_ = false;
+    return line;
+  }
   static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
                              {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
-  bool inTable = false;
-  ModelLine record;
-  while (!lines.AtEnd()) {
-    const std::string_view line = lines.Next();
-    if (!inTable) {
-      inTable = IsProgramControlHeader(line);
-      continue;
-    }
-    if (line.find_first_not_of(' ') == std::string_view::npos) break;
-    record.Assign(line);
-    std::string_view program, version;
-    ScanFields(record, keys, [&](std::size_t k, const FieldValue& value) {
-      (k == 0 ? program : version) = value.text;
-    });
-    if (program == "SAP2000") return MajorVersion(version);
+  const ModelLine record(line);
+  std::string_view program, version;
+  ScanFields(record, keys, [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
+  if (program == "SAP2000") {
+    found_ = true;
+    version_ = MajorVersion(version);
   }
-  return 0;
+  return line;
+}
+
+void DeclarationWatch::ReadToDeclaration() {
+  while (!found_ && !AtEnd()) Next();
 }
 
 }  // namespace korvel::conv

@@ -13,8 +13,25 @@ enum class ReadingChoice { kFromModel, kClassic, kModern };
 
 inline constexpr int kFirstModernVersion = 12;
 
-// The major version of the SAP2000 that declares itself in "PROGRAM CONTROL"
-// (ProgramName=SAP2000 Version=16.1.1 gives 16); 0 when there is none.
-int DeclaredSap2000Version(LineSource& lines);
+// Passes the lines of a model on and notes the SAP2000 major version that
+// "PROGRAM CONTROL" declares (ProgramName=SAP2000 Version=16.1.1 gives 16).
+class DeclarationWatch final : public LineSource {
+ public:
+  explicit DeclarationWatch(LineSource& lines) : lines_(lines) {}
+
+  bool AtEnd() override { return lines_.AtEnd(); }
+  std::string_view Next() override;
+  int lineNumber() const override { return lines_.lineNumber(); }
+
+  // The declared version, 0 while none has been seen.
+  int version() const { return version_; }
+  // Reads on, only for the declaration, until it is found or the file ends.
+  void ReadToDeclaration();
+
+ private:
+  LineSource& lines_;
+  bool inProgramControl_ = false, found_ = false;
+  int version_ = 0;
+};
 
 }  // namespace korvel::conv

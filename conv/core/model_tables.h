@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "conv/core/chunked_vector.h"
 #include "conv/core/label_index.h"
 #include "conv/core/section_names.h"
 
@@ -45,7 +46,6 @@ class ElementTable {
  public:
   int count() const { return static_cast<int>(rows_.size()); }
   const Element& Row(int row) const { return rows_[row - 1]; }  // 1..count
-  const std::vector<Element>& rows() const { return rows_; }
 
   void Add(Element element) {
     if constexpr (requires { element.section; }) {
@@ -73,7 +73,7 @@ class ElementTable {
   }
 
  private:
-  std::vector<Element> rows_;
+  ChunkedVector<Element> rows_;
   LabelIndex labels_;
   double nextRowSection_ = 0;
 };

@@ -26,8 +26,9 @@ void SectionNumbers(ListWriter& out, const FrameSectionRow& row) {
 void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables) {
   const ProgressMessages& say = Messages();
   int joint = 0, frame = 0, area = 0;
-  auto assignment = progress.assignments.begin();
-  for (const LogEntry entry : progress.entries) {
+  std::size_t assignments = 0;
+  for (std::size_t i = 0; i < progress.entries.size(); ++i) {
+    const LogEntry entry = progress.entries[i];
     switch (entry) {
       case LogEntry::kJoint:
         ElementItems(log.Text(say.joint), tables.joints.Row(++joint));
@@ -42,13 +43,13 @@ void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const Mode
       case LogEntry::kFrameAssignment:
       case LogEntry::kAreaAssignment: {
         const bool onFrame = entry == LogEntry::kFrameAssignment;
-        if (!assignment->found) {
+        const LoggedAssignment& assignment = progress.assignments[assignments++];
+        if (!assignment.found) {
           log.Text(onFrame ? say.frameNotFound : say.areaNotFound);
         } else {
           log.Text(onFrame ? say.frameSection : say.areaSection);
         }
-        log.Real(assignment->label).Real(assignment->section);
-        ++assignment;
+        log.Real(assignment.label).Real(assignment.section);
         break;
       }
     }
@@ -67,19 +68,19 @@ void WriteModelFile(const std::filesystem::path& file, const ModelTables& tables
   OutputFile target(file, OutputFile::Mode::kReplaceWhenDone);
   ListWriter out(target);
   out.Count(tables.joints.count()).EndLine();
-  for (const Joint& joint : tables.joints.rows()) {
-    ElementItems(out, joint);
+  for (int r = 1; r <= tables.joints.count(); ++r) {
+    ElementItems(out, tables.joints.Row(r));
     out.EndLine();
   }
   out.Count(tables.frames.count()).EndLine();
-  for (const Frame& frame : tables.frames.rows()) {
-    ElementItems(out, frame);
-    out.Real(frame.section).EndLine();
+  for (int r = 1; r <= tables.frames.count(); ++r) {
+    ElementItems(out, tables.frames.Row(r));
+    out.Real(tables.frames.Row(r).section).EndLine();
   }
   out.Count(tables.areas.count()).EndLine();
-  for (const Area& area : tables.areas.rows()) {
-    ElementItems(out, area);
-    out.Real(area.section).EndLine();
+  for (int r = 1; r <= tables.areas.count(); ++r) {
+    ElementItems(out, tables.areas.Row(r));
+    out.Real(tables.areas.Row(r).section).EndLine();
   }
   // The section counts are held as numbers, unlike the element counts.
   out.Real(tables.frameSections.count()).EndLine();

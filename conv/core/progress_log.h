@@ -6,7 +6,8 @@
 // reading knows only after the whole file.
 
 #include <cstdint>
-#include <vector>
+
+#include "conv/core/chunked_vector.h"
 
 namespace korvel::conv {
 
@@ -19,8 +20,8 @@ struct LoggedAssignment {
 };
 
 struct ProgressLog {
-  std::vector<LogEntry> entries;
-  std::vector<LoggedAssignment> assignments;  // in the order of their entries
+  ChunkedVector<LogEntry> entries;
+  ChunkedVector<LoggedAssignment> assignments;  // in the order of their entries
 };
 
 }  // namespace korvel::conv
