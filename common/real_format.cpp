@@ -32,9 +32,13 @@ bool AppendShortDecimal(std::string& out, double v) {
     if (fraction == 0) {
       out.append(digits, end);
     } else if (length > fraction) {
-      out.append(digits, end - fraction).append(1, '.').append(end - fraction, end);
+      out.append(digits, end - fraction);
+      out += '.';
+      out.append(end - fraction, end);
     } else {
-      out.append(1, '.').append(fraction - length, '0').append(digits, end);
+      out += '.';
+      out.append(fraction - length, '0');
+      out.append(digits, end);
     }
     return true;
   }

@@ -1,8 +1,10 @@
 #include "conv/core/conversion.h"
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <string_view>
+#include <thread>
 
 #include "common/error.h"
 #include "common/input_file.h"
@@ -204,7 +206,7 @@ class Converter {
   // one once the whole file is read.
   template <typename Element>
   void Assign(ElementTable<Element>& table, const SectionAssignment& assignment, LogEntry entry) {
-    LoggedAssignment logged{entry, assignment.label, assignment.section, false};
+    LoggedAssignment logged{assignment.label, assignment.section, entry, false};
     if (reading_ == Reading::kClassic) {
       if (const auto row = table.FindFirstRowOrUnfilled(assignment.label)) {
         table.SetSection(*row, assignment.section);
@@ -297,11 +299,29 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
   }
   converter->Finish();
 
+  // out.txt is written on a second core while the log is completed; it
+  // replaces the old file only once the log is complete, as if written after.
   const ModelTables& tables = converter->tables();
-  WriteProgressLines(log, converter->progress(), tables);
-  WriteSectionDump(log, tables);
-  log.Flush();
-  WriteModelFile(kModelFileName, tables);
+  std::unique_ptr<OutputFile> modelFile;
+  std::exception_ptr modelFailure;
+  std::thread modelWriter([&] {
+    try {
+      modelFile = WriteModelFile(kModelFileName, tables);
+    } catch (...) {
+      modelFailure = std::current_exception();
+    }
+  });
+  try {
+    WriteProgressLines(log, converter->progress(), tables);
+    WriteSectionDump(log, tables);
+    log.Flush();
+  } catch (...) {
+    modelWriter.join();
+    throw;
+  }
+  modelWriter.join();
+  if (modelFailure) std::rethrow_exception(modelFailure);
+  modelFile->Commit();
   logFile.Commit();
 
   if (options.startTool) {

@@ -44,19 +44,26 @@ struct FrameSectionRow {
 template <typename Element>
 class ElementTable {
  public:
+  // Frames and areas take sections by label; joints are never looked up.
+  static constexpr bool kAssignable = requires(Element element) { element.section; };
+
   int count() const { return static_cast<int>(rows_.size()); }
   const Element& Row(int row) const { return rows_[row - 1]; }  // 1..count
 
   void Add(Element element) {
-    if constexpr (requires { element.section; }) {
+    if constexpr (kAssignable) {
       element.section = nextRowSection_;
       nextRowSection_ = 0;
     }
     rows_.push_back(element);
-    labels_.AddFirst(element.label, count(), count());
+    if constexpr (kAssignable) labels_.AddFirst(element.label, count(), count());
   }
 
-  std::optional<int> FindFirstRow(double label) const { return labels_.Find(label); }
+  std::optional<int> FindFirstRow(double label) const
+    requires kAssignable
+  {
+    return labels_.Find(label);
+  }
   // As the classic search over the whole capacity: label 0 found in no
   // filled row names the first unfilled one.
   std::optional<int> FindFirstRowOrUnfilled(double label) const {

@@ -1,6 +1,5 @@
 #include "conv/core/outputs.h"
 
-#include "common/output_file.h"
 #include "conv/core/progress_messages.h"
 
 namespace korvel::conv {
@@ -64,9 +63,9 @@ void WriteSectionDump(ListWriter& log, const ModelTables& tables) {
   }
 }
 
-void WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
-  OutputFile target(file, OutputFile::Mode::kReplaceWhenDone);
-  ListWriter out(target);
+std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
+  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
+  ListWriter out(*target);
   out.Count(tables.joints.count()).EndLine();
   for (int r = 1; r <= tables.joints.count(); ++r) {
     ElementItems(out, tables.joints.Row(r));
@@ -92,7 +91,7 @@ void WriteModelFile(const std::filesystem::path& file, const ModelTables& tables
   out.Real(tables.areaSections.count()).EndLine();
   for (int m = 1; m <= tables.areaSections.count(); ++m) out.Text(tables.areaSections.Name(m)).EndLine();
   out.Flush();
-  target.Commit();
+  return target;
 }
 
 }  // namespace korvel::conv

@@ -4,8 +4,10 @@
 // "out.txt" that the downstream tool Plakon.exe reads.
 
 #include <filesystem>
+#include <memory>
 
 #include "common/list_writer.h"
+#include "common/output_file.h"
 #include "conv/core/model_tables.h"
 #include "conv/core/progress_log.h"
 
@@ -21,8 +23,8 @@ void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const Mode
 void WriteSectionDump(ListWriter& log, const ModelTables& tables);
 
 // Counts, then that many lines: joints, frames, areas, frame sections (name
-// line and numbers line), area section names. Replaces the file only when it
-// is complete.
-void WriteModelFile(const std::filesystem::path& file, const ModelTables& tables);
+// line and numbers line), area section names. The file returned replaces the
+// old one when committed.
+std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables);
 
 }  // namespace korvel::conv

@@ -14,8 +14,9 @@ namespace korvel::conv {
 enum class LogEntry : std::uint8_t { kJoint, kFrame, kArea, kFrameAssignment, kAreaAssignment };
 
 struct LoggedAssignment {
+  double label;
+  int section;     // a section number, at most 10,000
   LogEntry table;  // kFrameAssignment or kAreaAssignment
-  double label, section;
   bool found;
 };
 

@@ -21,7 +21,8 @@ struct RecordNotes {
 // An assignment line: the element label and the section number of the named
 // section (0 when the name found the table full).
 struct SectionAssignment {
-  double label = 0, section = 0;
+  double label = 0;
+  int section = 0;
 };
 
 // "JOINT COORDINATES": GlobalX=, GlobalY=, GlobalZ=.
