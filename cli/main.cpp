@@ -1,6 +1,7 @@
 // korvel: the tool set's jobs from the command line, without windows, writing
 // the same files as KORVEL_PRE, TRELVO and KORVEL_RUN.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/system_reason.h"
 
 namespace {
 
@@ -22,10 +24,7 @@ constexpr char kUsage[] =
     "korvel COMMAND --help describes a command. Exit status: 0 done, 1 the job failed,\n"
     "2 wrong usage.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
+int Run(std::vector<std::string_view> args) {
   if (args.empty()) {
     std::fputs(kUsage, stderr);
     return korvel::cli::kUsageError;
@@ -46,4 +45,16 @@ int main(int argc, char** argv) {
   std::fprintf(stderr, "korvel: unknown command \"%.*s\"; see korvel --help\n",
                static_cast<int>(command.size()), command.data());
   return korvel::cli::kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int status = Run(std::vector<std::string_view>(argv + 1, argv + argc));
+  // Help or a version that could not be written is no success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "korvel: 无法写出到标准输出：%s\n", korvel::SystemReason(errno).c_str());
+    return status == korvel::cli::kDone ? korvel::cli::kJobFailed : status;
+  }
+  return status;
 }

@@ -1,16 +1,33 @@
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
+#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/report.h"
+#include "common/input_file.h"
+#include "common/system_reason.h"
 #include "pre/core/matcode_file.h"
 #include "pre/core/section_fields.h"
 
 namespace korvel::cli {
 
 namespace {
+
+// A section file has 26 lines; anything near this is not one.
+constexpr std::size_t kSectionFileLimit = 1 << 20;
+
+std::string ReadStandardInput() {
+  std::string bytes;
+  char buffer[4096];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+    bytes.append(buffer, got);
+    if (bytes.size() > kSectionFileLimit) throw Error("无法读取标准输入：超过 1048576 字节，不是截面文件");
+  }
+  if (std::ferror(stdin)) throw Error("无法读取标准输入：" + SystemReason(errno));
+  return bytes;
+}
+
 constexpr char kHelp[] =
     "usage: korvel pre SECTION\n"
     "\n"
@@ -19,7 +36,8 @@ constexpr char kHelp[] =
     "LengthX LengthY Modulus Cover, Core.fc Core.eps0 Core.sigu Core.epsu Core.E0,\n"
     "Cover.fc ... Cover.E0, Bar1.Es Bar1.fy Bar1.As ... Bar4.As. A value is read\n"
     "like a field of KORVEL_PRE; a name not given counts as 0. Blank lines and\n"
-    "lines starting with # are passed over.\n";
+    "lines starting with # are passed over; a file that gives no name at all is\n"
+    "refused.\n";
 }
 
 int RunPre(const Arguments& args) {
@@ -27,15 +45,8 @@ int RunPre(const Arguments& args) {
   if (args.size() != 1) return UsageError("pre takes one section file", kHelp);
   const std::string name(args[0]);
   return ReportErrors([&] {
-    pre::SectionInput section;
-    if (name == "-") {
-      section = pre::ReadSectionFile(std::cin, "<standard input>");
-    } else {
-      std::ifstream in(name, std::ios::binary);
-      if (!in) throw Error("无法打开截面文件 \"" + name + "\"");
-      section = pre::ReadSectionFile(in, name);
-    }
-    pre::Write_File(section);
+    std::istringstream text(name == "-" ? ReadStandardInput() : InputFile(name, "截面文件").ReadAll(kSectionFileLimit));
+    pre::Write_File(pre::ReadSectionFile(text, name == "-" ? "<standard input>" : name));
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace korvel {
 
@@ -18,5 +19,13 @@ class OverflowError : public Error {
  public:
   using Error::Error;
 };
+
+// The one wording of an error at a line of a file: "<file> 第 N 行：<reason>",
+// where <file> names the file as the message wants it (模型文件 "a.s2k").
+Error LineError(std::string_view file, int line, std::string_view reason);
+
+// At most a short beginning of a text the user gave, for a message: a field
+// or a file may hold megabytes, and a message line should not. UTF-8.
+std::string Excerpt(std::string_view text);
 
 }  // namespace korvel

@@ -78,6 +78,16 @@ std::size_t InputFile::Read(char* buffer, std::size_t size) {
   return got;
 }
 
+std::string InputFile::ReadAll(std::size_t limit) {
+  std::string bytes;
+  char buffer[1 << 16];
+  for (std::size_t got; (got = Read(buffer, sizeof buffer)) > 0;) {
+    if (bytes.size() + got > limit) Fail("文件太大（超过 " + std::to_string(limit) + " 字节）");
+    bytes.append(buffer, got);
+  }
+  return bytes;
+}
+
 void InputFile::Fail(const std::string& reason) const {
   throw Error("无法读取" + what_ + " \"" + name_ + "\"：" + reason);
 }

@@ -22,6 +22,9 @@ class InputFile {
 
   // Up to `size` bytes; 0 at the end. Throws Error on a failed read.
   std::size_t Read(char* buffer, std::size_t size);
+  // What is left of the file, which may hold at most `limit` bytes: a larger
+  // one is an error, not a program that runs out of memory.
+  std::string ReadAll(std::size_t limit);
 
   // The error for this file, worded like every other.
   [[noreturn]] void Fail(const std::string& reason) const;

@@ -39,7 +39,7 @@ int DigitValue(char c) {
 }
 
 OverflowError TooLarge(std::string_view text) {
-  return OverflowError("数值 \"" + std::string(text) + "\" 超出双精度数的范围");
+  return OverflowError("数值 \"" + Excerpt(text) + "\" 超出双精度数的范围");
 }
 
 double ReadRadixInteger(Reader& in, int radix, std::string_view text) {

@@ -1,7 +1,9 @@
 #pragma once
-// Files the tool set writes. A replaced file is written beside its target and
-// renamed over it only when complete, so a failure leaves the old file as it
-// was; a log file is written in place, as it goes.
+// Files the tool set writes. A replaced file is written beside its target
+// under a temporary name and renamed over it only when complete, so a failure
+// leaves the old file as it was; the replacement keeps the old file's
+// permissions, and a symbolic link is written through to its target. A log
+// file is written in place, by one writer at a time.
 
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +16,8 @@ class OutputFile {
  public:
   enum class Mode { kReplaceWhenDone, kWriteInPlace };
 
-  // Throws Error naming the file when it cannot be created.
+  // Throws Error naming the file when it cannot be created, or when another
+  // writer holds a log file.
   OutputFile(std::filesystem::path target, Mode mode);
   ~OutputFile();  // an uncommitted replacement is discarded
   OutputFile(const OutputFile&) = delete;
@@ -29,8 +32,9 @@ class OutputFile {
  private:
   [[noreturn]] void Fail(const std::string& what, const std::string& reason);
 
-  std::filesystem::path target_;
-  std::filesystem::path written_;  // the temporary file, or the target itself
+  std::filesystem::path target_;    // as given, for messages
+  std::filesystem::path replaced_;  // the file a replacement takes the place of
+  std::filesystem::path written_;   // the temporary file, or the log itself
   std::FILE* file_ = nullptr;
   Mode mode_;
 };

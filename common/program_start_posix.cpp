@@ -13,9 +13,9 @@
 namespace korvel {
 namespace {
 
-bool IsExecutableFile(const std::filesystem::path& path) {
+bool IsRegularFile(const std::filesystem::path& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::filesystem::path OwnFolder() {
@@ -25,25 +25,44 @@ std::filesystem::path OwnFolder() {
 }
 
 // The own folder first, then PATH; relative PATH entries would mean the
-// current folder, which is never searched.
-std::filesystem::path Locate(const std::string& program) {
-  if (const auto own = OwnFolder(); !own.empty() && IsExecutableFile(own / program)) return own / program;
+// current folder, which is never searched. A file found but not executable
+// is passed over, as the shell does, and named when nothing better is found.
+struct Located {
+  std::filesystem::path executable, notExecutable;
+};
+
+Located Locate(const std::string& program) {
+  Located found;
+  auto consider = [&](const std::filesystem::path& candidate) {
+    if (!IsRegularFile(candidate)) return false;
+    if (::access(candidate.c_str(), X_OK) == 0) {
+      found.executable = candidate;
+      return true;
+    }
+    if (found.notExecutable.empty()) found.notExecutable = candidate;
+    return false;
+  };
+  if (const auto own = OwnFolder(); !own.empty() && consider(own / program)) return found;
   const char* path = std::getenv("PATH");
   std::string_view folders = path ? path : "";
   while (!folders.empty()) {
     const std::size_t colon = folders.find(':');
     const std::filesystem::path folder(folders.substr(0, colon));
     folders = colon == std::string_view::npos ? "" : folders.substr(colon + 1);
-    if (folder.is_absolute() && IsExecutableFile(folder / program)) return folder / program;
+    if (folder.is_absolute() && consider(folder / program)) return found;
   }
-  return {};
+  return found;
 }
 
 }  // namespace
 
 StartResult StartProgram(const std::string& program, const std::vector<std::string>& args) {
-  const std::filesystem::path file = Locate(program);
-  if (file.empty()) return {false, "找不到程序 " + program};
+  const Located located = Locate(program);
+  if (located.executable.empty() && !located.notExecutable.empty()) {
+    return {false, program + "：" + located.notExecutable.string() + " 没有执行权限"};
+  }
+  if (located.executable.empty()) return {false, "找不到程序 " + program};
+  const std::filesystem::path& file = located.executable;
 
   std::vector<std::string> strings{program};
   strings.insert(strings.end(), args.begin(), args.end());

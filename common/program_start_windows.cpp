@@ -1,10 +1,34 @@
 #include <windows.h>
 
+#include <string>
+
 #include "common/codepage.h"
 #include "common/error.h"
 #include "common/program_start.h"
 
 namespace korvel {
+namespace {
+
+// The system's own text for an error, in UTF-8 like every message of the tool
+// set, without the line ending Windows puts after it.
+std::string SystemMessage(DWORD error) {
+  wchar_t text[512] = L"";
+  const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                      text, sizeof text / sizeof text[0], nullptr);
+  std::wstring message(text, length);
+  while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
+    message.pop_back();
+  }
+  if (message.empty()) return "错误 " + std::to_string(error);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), nullptr, 0,
+                                        nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), utf8.data(), bytes, nullptr,
+                      nullptr);
+  return utf8;
+}
+
+}  // namespace
 
 // Arguments arrive as UTF-8; the command line is narrow, in code page 936 as
 // on the Chinese systems the tool set is made for. The search is Windows' own.
@@ -22,11 +46,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
-    const DWORD error = GetLastError();
-    char reason[512] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason,
-                   sizeof reason, nullptr);
-    return {false, program + "：" + reason};
+    return {false, program + "：" + SystemMessage(GetLastError())};
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);

@@ -8,7 +8,7 @@
 namespace korvel::standins {
 
 void ListLines::Fail(const std::string& reason) const {
-  throw Error(fileName_ + " 第 " + std::to_string(line_) + " 行：" + reason);
+  throw LineError(fileName_, line_, reason);
 }
 
 std::string_view ListLines::Next(const std::string& what) {
@@ -32,7 +32,7 @@ std::vector<double> ListLines::Numbers(std::size_t n, const std::string& what) {
     double value = 0;
     const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
     if (item.empty() || error != std::errc() || end != item.data() + item.size() || !std::isfinite(value)) {
-      Fail(what + "中的 \"" + std::string(item) + "\" 不是数");
+      Fail(what + "中的 \"" + Excerpt(item) + "\" 不是数");
     }
     values.push_back(value);
     if (comma == std::string_view::npos) break;

@@ -1,6 +1,7 @@
 // korvel run as a process, the way scripts use it.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -63,6 +64,31 @@ TEST_F(KorvelCommand, PreOverflowLeavesTheOldFile) {
   EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
 }
 
+// What cannot be a section file is refused by name, and matcode0.txt stays.
+TEST_F(KorvelCommand, PreRefusesWhatIsNoSectionFile) {
+  folder_.Write("matcode0.txt", "old");
+  std::filesystem::create_directory(folder_.Path("folder"));
+  ASSERT_EQ(mkfifo(folder_.Path("pipe").c_str(), 0600), 0);
+  folder_.Write("empty", "");
+  folder_.Write("comments", "# a section\n\n   \n");
+  folder_.Write("huge", "LengthX=1\n" + std::string(2 << 20, '#'));
+  for (const char* name : {"folder", "pipe", "empty", "comments", "huge", "missing"}) {
+    EXPECT_EQ(Korvel(std::string("pre ") + name), 1) << name;
+    EXPECT_NE(err_.find(name), std::string::npos) << err_;
+    EXPECT_EQ(err_.find('\n'), err_.size() - 1) << "one line: " << err_;
+  }
+  EXPECT_EQ(Korvel("pre -", ""), 1) << "nothing on standard input";
+  EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
+}
+
+TEST_F(KorvelCommand, ConvertRefusesAPipeOrADeviceAsModel) {
+  ASSERT_EQ(mkfifo(folder_.Path("pipe.s2k").c_str(), 0600), 0);
+  EXPECT_EQ(Korvel("convert --no-tool pipe.s2k"), 1);
+  EXPECT_NE(err_.find("pipe.s2k"), std::string::npos) << err_;
+  EXPECT_EQ(Korvel("convert --no-tool /dev/zero"), 1);
+  EXPECT_FALSE(folder_.Has("debug.txt"));
+}
+
 TEST_F(KorvelCommand, ConvertWritesTheSameBytesAsTheLibrary) {
   const std::string model = kSource + "/conv/tests/models/frame-and-wall";
   EXPECT_EQ(Korvel("convert --no-tool '" + model + "/model.s2k'"), 0) << err_;
@@ -110,6 +136,15 @@ TEST_F(KorvelCommand, ConvertWarnsAboutAMissingTool) {
   EXPECT_TRUE(folder_.Has("out.txt"));
 }
 
+TEST_F(KorvelCommand, ConvertNamesAToolThatCannotBeExecuted) {
+  TempFolder alone;
+  std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
+  alone.Write("Plakon.exe", "#!/bin/sh\n");  // there, but without execute permission
+  folder_.Write("m.s2k", "nothing\r\n");
+  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
+  EXPECT_NE(err_.find("没有执行权限"), std::string::npos) << err_;
+}
+
 TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   TempFolder alone;
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
@@ -131,6 +166,8 @@ TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_NE(out_.find("--no-tool"), std::string::npos);
   EXPECT_EQ(Korvel("--version"), 0);
   EXPECT_TRUE(out_.starts_with("korvel ")) << out_;
+  EXPECT_EQ(std::system(("'" + std::string(KORVEL_BINARY) + "' --help >/dev/full 2>/dev/null").c_str()) >> 8, 1)
+      << "help that could not be written";
 }
 
 }  // namespace

@@ -72,6 +72,21 @@ TEST(LenientNumber, OverflowIsAnErrorAndUnderflowIsNot) {
 }
 
 // The conversion must round exactly as the C library does for the same digits.
+TEST(LenientNumber, OverflowQuotesOnlyTheBeginningOfAHugeText) {
+  const std::string huge = "1" + std::string(100000, '0');
+  try {
+    LenientNumber(huge);
+    FAIL() << "no overflow";
+  } catch (const OverflowError& e) {
+    EXPECT_LT(std::string(e.what()).size(), 200u);
+  }
+}
+
+TEST(LenientNumber, PlainNumberIsOneWholeDecimal) {
+  for (const char* number : {"12", "-0.25", ".5", "7.", "1E-09", "+3e2"}) EXPECT_TRUE(IsPlainNumber(number)) << number;
+  for (const char* label : {"", "B3", "~12", "12A", "1e", ".", "1 2", "&H10"}) EXPECT_FALSE(IsPlainNumber(label)) << label;
+}
+
 TEST(LenientNumber, AgreesWithStrtodOnGeneratedNumbers) {
   std::mt19937_64 random(42);
   char text[64];

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <regex>
+
+#include "common/error.h"
 
 namespace korvel {
 namespace {
@@ -50,6 +53,14 @@ TEST(RealFormat, WritesExponentFormOutsideTheRange) {
   EXPECT_EQ(FormatReal(-4.40858287376056E-14), "-4.40858287376056E-14");
   EXPECT_EQ(FormatReal(4.9e-324), "4.94065645841247E-324");
   EXPECT_EQ(FormatReal(1.7976931348623157e308), "1.79769313486232E+308");
+}
+
+TEST(RealFormat, RefusesWhatIsNotAFiniteNumber) {
+  std::string out;
+  EXPECT_THROW(AppendReal(out, std::numeric_limits<double>::infinity()), Error);
+  EXPECT_THROW(AppendReal(out, -std::numeric_limits<double>::infinity()), Error);
+  EXPECT_THROW(AppendReal(out, std::numeric_limits<double>::quiet_NaN()), Error);
+  EXPECT_EQ(out, "");
 }
 
 // The written value must be printf's 15-digit rounding, in the agreed form.

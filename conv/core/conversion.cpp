@@ -199,7 +199,9 @@ class Converter {
 
   void NoteLabel(const RecordNotes& notes) {
     if (notes.nonNumericLabel.empty()) return;
-    result_.nonNumericLabels.Note("\"" + ModelText(notes.nonNumericLabel) + "\"，" + LineExample(lineNumber_));
+    std::string example = ModelText(notes.nonNumericLabel);
+    example.insert(0, 1, '"');
+    result_.nonNumericLabels.Note(example + "\"，" + LineExample(lineNumber_));
   }
 
   // The classic reading assigns at once, to elements read so far; the modern
@@ -270,7 +272,7 @@ Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const Conv
     WriteProgressLines(log, converter.progress(), converter.tables());
     log.Flush();
     logFile.Commit();
-    throw Error("模型文件 \"" + DisplayName(model) + "\" 第 " + std::to_string(lineNumber) + " 行：" + e.what());
+    throw LineError("模型文件 \"" + DisplayName(model) + "\"", lineNumber, e.what());
   }
   result.truncated = !input.AtEnd();
   declaration.ReadToDeclaration();

@@ -1,8 +1,13 @@
 #include "conv/core/conversion.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "common/error.h"
+#include "common/output_file.h"
+#include "conv/core/outputs.h"
 #ifndef _WIN32
 #include "common/tests/recording_program.h"
 #endif
@@ -223,6 +228,26 @@ TEST_F(ToolStart, ToolInTheCurrentFolderIsNotStarted) {
 
 namespace korvel::conv {
 namespace {
+
+#ifndef _WIN32
+TEST_F(Conversion, PipeAsModelIsRefusedAtOnce) {
+  ASSERT_EQ(mkfifo(folder_.Path("pipe.s2k").c_str(), 0600), 0);
+  EXPECT_THROW(SAP2KREAD("pipe.s2k", ConversionOptions{.startTool = false}), Error);
+  EXPECT_FALSE(folder_.Has("debug.txt"));
+}
+#endif
+
+TEST_F(Conversion, SecondConversionInTheSameFolderIsRefusedWhileTheFirstRuns) {
+  folder_.Write("out.txt", "old");
+  OutputFile running(kProgressLogName, OutputFile::Mode::kWriteInPlace);
+  try {
+    Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0"}));
+    FAIL() << "converted beside a running conversion";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("debug.txt"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Out(), "old");
+}
 
 // A SAP2000 12+ layout: assignments before connectivity, local joint
 // coordinates only, the declaration near the end.

@@ -14,7 +14,7 @@ const std::array<std::string_view, kFieldCount> kFieldNames = {
 
 namespace {
 [[noreturn]] void FailAt(const std::string& fileName, int line, const std::string& reason) {
-  throw Error(fileName + " 第 " + std::to_string(line) + " 行：" + reason);
+  throw LineError(fileName, line, reason);
 }
 }  // namespace
 
@@ -55,11 +55,14 @@ SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
     std::string_view name = std::string_view(line).substr(start, equals - start);
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
     const auto found = std::find(kFieldNames.begin(), kFieldNames.end(), name);
-    if (found == kFieldNames.end()) fail("未知的参数名 \"" + std::string(name) + "\"");
+    if (found == kFieldNames.end()) fail("未知的参数名 \"" + Excerpt(name) + "\"");
     const auto k = static_cast<std::size_t>(found - kFieldNames.begin());
     if (lineOf[k] != 0) fail("参数 \"" + std::string(name) + "\" 重复给出");
     lineOf[k] = number;
     texts[k] = line.substr(equals + 1);
+  }
+  if (std::all_of(lineOf.begin(), lineOf.end(), [](int line) { return line == 0; })) {
+    throw Error(fileName + "：没有给出任何参数（一个全为 0 的截面不会是想要的）");
   }
   try {
     return SectionFromTexts(texts);

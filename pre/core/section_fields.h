@@ -36,7 +36,8 @@ SectionInput SectionFromTexts(const SectionTexts& texts);
 // lines and lines starting with # are passed over; a name not given counts as
 // an untouched field ("0"); each text is read as its field would be.
 // Throws Error naming the line for an unknown or repeated name, a line
-// without "=", or a number beyond the range of a double.
+// without "=", or a number beyond the range of a double; Error for a file
+// that gives no name at all (nobody means a section of zeros).
 SectionInput ReadSectionFile(std::istream& in, const std::string& fileName);
 
 }  // namespace korvel::pre

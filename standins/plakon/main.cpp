@@ -3,10 +3,9 @@
 // malformed (the message names the line), 2 for arguments.
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "common/error.h"
+#include "common/input_file.h"
 #include "common/output_file.h"
 #include "standins/plakon/model_listing.h"
 
@@ -16,11 +15,10 @@ int main(int argc, char**) {
     return 2;
   }
   try {
-    std::ifstream in("out.txt", std::ios::binary);
-    if (!in) throw korvel::Error("无法读取 out.txt");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string listing = korvel::standins::ModelListing(korvel::standins::ReadModelFile(bytes.str()));
+    // A model of a million elements writes some 60 MB.
+    constexpr std::size_t kModelFileLimit = std::size_t{1} << 30;
+    const std::string bytes = korvel::InputFile("out.txt", "文件").ReadAll(kModelFileLimit);
+    const std::string listing = korvel::standins::ModelListing(korvel::standins::ReadModelFile(bytes));
     korvel::OutputFile out("data.mfd", korvel::OutputFile::Mode::kReplaceWhenDone);
     out.Write(listing);
     out.Commit();

@@ -4,22 +4,20 @@
 // wrong arguments.
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "common/error.h"
+#include "common/input_file.h"
 #include "common/output_file.h"
 #include "standins/solver/solver_job.h"
 
 namespace {
 
-std::string ReadAll(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) throw korvel::Error("无法读取 " + name);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+// A job file is only measured; a material code file has 154 short lines.
+constexpr std::size_t kJobLimit = std::size_t{1} << 30, kMatcodeLimit = 1 << 20;
+
+std::string ReadAll(const std::string& name, std::size_t limit) {
+  return korvel::InputFile(name, "文件").ReadAll(limit);
 }
 
 }  // namespace
@@ -31,8 +29,9 @@ int main(int argc, char** argv) {
   }
   const std::string job = argv[2];
   try {
-    const std::string data = ReadAll(job + ".dat");
-    const korvel::pre::FiberSection section = korvel::standins::ReadMatcodeFile(ReadAll("matcode0.txt"));
+    const std::string data = ReadAll(job + ".dat", kJobLimit);
+    const korvel::pre::FiberSection section =
+        korvel::standins::ReadMatcodeFile(ReadAll("matcode0.txt", kMatcodeLimit));
     korvel::OutputFile log(job + ".log", korvel::OutputFile::Mode::kReplaceWhenDone);
     log.Write(korvel::standins::JobLog(job, data.size(), section));
     log.Commit();

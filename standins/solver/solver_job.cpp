@@ -1,5 +1,8 @@
 #include "standins/solver/solver_job.h"
 
+#include <cmath>
+
+#include "common/error.h"
 #include "common/real_format.h"
 #include "standins/list_lines.h"
 
@@ -39,6 +42,9 @@ std::string JobLog(const std::string& job, std::size_t jobBytes, const pre::Fibe
   }
   for (const pre::BarFiber& b : s.Bars) steel += b.As;
   const double rectangle = s.LengthX * s.LengthY;
+  for (double sum : {concrete, momentX, momentY, steel, rectangle, concrete - rectangle}) {
+    if (!std::isfinite(sum)) throw Error("matcode0.txt：截面的面积或面积矩超出双精度数的范围，无法计算");
+  }
 
   std::string log = "KORVEL solver stand-in\r\n";
   log += "Job: " + job + " (" + job + ".dat, " + std::to_string(jobBytes) + " bytes)\r\n";

@@ -32,6 +32,15 @@ TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   EXPECT_NE(log.find("Fiber centroid: x=0  y=0\r\n"), std::string::npos) << log;
 }
 
+// 1e200 x 1e100 is beyond a double; the stand-in must say so, not crash.
+TEST(SolverJob, SectionWhoseAreaOverflowsIsAnError) {
+  pre::SectionInput huge;
+  huge.LengthX = 1e200;
+  huge.LengthY = 1e100;
+  const pre::FiberSection section = ReadMatcodeFile(pre::MatcodeText(pre::BuildFiberSection(huge)));
+  EXPECT_THROW(JobLog("j", 0, section), Error);
+}
+
 TEST(SolverJob, AllZeroSectionHasNoCentroid) {
   const std::string file = pre::MatcodeText(pre::BuildFiberSection(pre::SectionInput{}));
   EXPECT_NE(JobLog("j", 0, ReadMatcodeFile(file)).find("undefined"), std::string::npos);
