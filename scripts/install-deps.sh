@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and
 # this machine lacks. Safe to run again: it does nothing when all is there.
-#   install-deps.sh          the Linux build, the windows and their tests
-#   install-deps.sh windows  also the cross compiler and Wine for the Windows check
+#   install-deps.sh            the Linux build, the windows and their tests
+#   install-deps.sh sanitizers also clang with its sanitizer and libFuzzer runtimes
+#   install-deps.sh windows    also the cross compiler and Wine for the Windows check
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
-if [[ "${1:-}" == windows ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
-fi
+case "${1:-}" in
+  sanitizers) packages+=(clang libclang-rt-14-dev llvm) ;;
+  windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

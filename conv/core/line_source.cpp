@@ -42,9 +42,13 @@ std::string_view LineReader::Next() {
     const std::size_t searched = newline ? static_cast<std::size_t>(newline - start) : available;
     const char* cr = static_cast<const char*>(std::memchr(start, '\r', searched));
     const char* stop = cr ? cr : newline;
-    // A CR as the last byte read may be the first half of CR LF.
+    // A CR as the last byte read may be the first half of CR LF. A refill
+    // may move the bytes, so the search starts again after it.
     const bool undecided = !stop || (stop == cr && cr + 1 == data_ + end_);
-    if (undecided && Refill()) continue;
+    if (undecided && !eof_) {
+      Refill();
+      continue;
+    }
     ++line_;
     if (!stop) {
       begin_ = end_;

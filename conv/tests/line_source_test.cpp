@@ -36,21 +36,20 @@ TEST(LineReader, EndsLinesAtCrLfLfOrALoneCr) {
 // Every buffer size from 2 bytes up puts a line end, a CR LF pair and long
 // lines across buffer boundaries; the lines must not change.
 TEST(LineReader, FileReadThroughAnySmallBufferGivesTheSameLines) {
-  const std::string text = "first line\r\n\r\nsecond\rthird\n" + std::string(300, 'x') + "\r\nlast";
-  const Strings expected = LinesOf(text);
+  const std::string body = "first line\r\n\r\nsecond\rthird\n" + std::string(300, 'x') + "\r\nlast";
   TempFolder folder;
-  folder.Write("model.s2k", text);
-  for (std::size_t size = 2; size < 40; ++size) {
-    InputFile file(folder.Path("model.s2k"), "模型文件");
-    LineReader lines(file, size);
-    Strings got;
-    std::vector<int> numbers;
-    while (!lines.AtEnd()) {
-      got.emplace_back(lines.Next());
-      numbers.push_back(lines.lineNumber());
+  // The file may end in the middle of a line, after a lone CR or after CR LF.
+  for (const std::string& text : {body, body + "\r", body + "\r\n", body + "\r\r"}) {
+    const Strings expected = LinesOf(text);
+    folder.Write("model.s2k", text);
+    for (std::size_t size = 2; size < 40; ++size) {
+      InputFile file(folder.Path("model.s2k"), "模型文件");
+      LineReader lines(file, size);
+      Strings got;
+      while (!lines.AtEnd()) got.emplace_back(lines.Next());
+      EXPECT_EQ(got, expected) << "buffer of " << size << ", ending " << text.size();
+      EXPECT_EQ(lines.lineNumber(), static_cast<int>(expected.size()));
     }
-    EXPECT_EQ(got, expected) << "buffer of " << size;
-    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6})) << "buffer of " << size;
   }
 }
 
