@@ -7,6 +7,7 @@ std::span<const Command> Commands() {
       {"pre", RunPre},
       {"convert", RunConvert},
       {"run", RunRun},
+      {"plot", RunPlot},
   };
   return commands;
 }

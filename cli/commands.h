@@ -23,5 +23,6 @@ std::span<const Command> Commands();
 int RunPre(const Arguments& args);
 int RunConvert(const Arguments& args);
 int RunRun(const Arguments& args);
+int RunPlot(const Arguments& args);
 
 }  // namespace korvel::cli

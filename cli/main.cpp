@@ -20,6 +20,7 @@ constexpr char kUsage[] =
     "  pre SECTION        write matcode0.txt from a section file (- reads standard input)\n"
     "  convert MODEL.s2k  write debug.txt and out.txt from a SAP2000 text model, start Plakon.exe\n"
     "  run JOB.dat        start the solver korvel_2005r2_027.exe on a job\n"
+    "  plot section|model draw matcode0.txt or out.txt as an SVG picture\n"
     "\n"
     "korvel COMMAND --help describes a command. Exit status: 0 done, 1 the job failed,\n"
     "2 wrong usage.\n";

@@ -5,5 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)" --target conversion_bench >/dev/null
+cmake --build build -j"$(nproc)" --target conversion_bench korvel >/dev/null
 for lines in 1000 100000 1000000; do build/bin/conversion_bench "$lines"; done
+
+# korvel plot model on a converted model of 100,000 joints and 100,000 frames.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+"$OLDPWD/build/bin/conversion_bench" --write 300000 model.s2k
+"$OLDPWD/build/bin/korvel" convert --no-tool model.s2k 2>/dev/null
+TIMEFORMAT="plot model: 100,000 frames and 100,000 joints drawn in %R s"
+time "$OLDPWD/build/bin/korvel" plot model

@@ -4,12 +4,14 @@
 #   install-deps.sh            the Linux build, the windows and their tests
 #   install-deps.sh sanitizers also clang with its sanitizer and libFuzzer runtimes
 #   install-deps.sh windows    also the cross compiler and Wine for the Windows check
+#   install-deps.sh docs       also the SVG renderer for the README's pictures
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
 case "${1:-}" in
   sanitizers) packages+=(clang libclang-rt-14-dev llvm) ;;
   windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest) ;;
+  docs) packages+=(librsvg2-bin) ;;
 esac
 
 missing=()

@@ -26,6 +26,8 @@ wait_for() {
 wait_for data.mfd
 "$bin/korvel" run frame1.dat
 wait_for frame1.log
+"$bin/korvel" plot section
+"$bin/korvel" plot model
 
 cat <<EOF
 KORVEL ran on the bundled examples in $scratch:
@@ -35,6 +37,8 @@ KORVEL ran on the bundled examples in $scratch:
   data.mfd      written by the Plakon.exe stand-in from out.txt
   frame1.log    written by the solver stand-in for the job frame1.dat:
 $(sed 's/^/                  /' frame1.log | tr -d '\r')
+  matcode0.svg  picture of the fiber section (open it in a browser)
+  model.svg     picture of the converted model: axonometric view, plan, two elevations
 
 The three windows, on a machine with a display (they work in the current folder):
   cd $scratch && $bin/KORVEL_PRE     # section input, OK writes matcode0.txt

@@ -155,6 +155,28 @@ TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   EXPECT_EQ(Korvel("run a.d", "", alone.Path("korvel").string()), 1);
 }
 
+TEST_F(KorvelCommand, PlotDrawsTheFilesOfTheCurrentFolder) {
+  EXPECT_EQ(Korvel("pre '" + kSource + "/examples/column-400x600.section'"), 0) << err_;
+  EXPECT_EQ(Korvel("plot section"), 0) << err_;
+  EXPECT_TRUE(folder_.Read("matcode0.svg").ends_with("</svg>\n"));
+  EXPECT_EQ(Korvel("convert --no-tool '" + kSource + "/conv/tests/models/frame-and-wall/model.s2k'"), 0) << err_;
+  EXPECT_EQ(Korvel("plot model out.txt -o pictures.svg"), 0) << err_;
+  EXPECT_NE(folder_.Read("pictures.svg").find("class=\"wall s1\""), std::string::npos);
+  EXPECT_FALSE(folder_.Has("model.svg"));
+}
+
+TEST_F(KorvelCommand, PlotOfAMalformedFileNamesTheLineAndLeavesNoPicture) {
+  folder_.Write("out.txt", "1\r\n1,0,0\r\n");
+  EXPECT_EQ(Korvel("plot model"), 1);
+  EXPECT_NE(err_.find("out.txt 第 2 行"), std::string::npos) << err_;
+  EXPECT_EQ(err_.find('\n'), err_.size() - 1) << "one line";
+  EXPECT_EQ(Korvel("plot section missing.txt"), 1);
+  EXPECT_NE(err_.find("missing.txt"), std::string::npos) << err_;
+  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"out.txt"});
+  EXPECT_EQ(Korvel("plot"), 2);
+  EXPECT_EQ(Korvel("plot model -o"), 2);
+}
+
 TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_EQ(Korvel(""), 2);
   EXPECT_EQ(Korvel("frobnicate"), 2);

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   try {
-    korvel::standins::JobLog("fuzz", size, korvel::standins::ReadMatcodeFile(bytes));
+    korvel::standins::JobLog("fuzz", size, korvel::pre::ReadMatcodeFile(bytes));
   } catch (const korvel::Error&) {
   }
   return 0;

@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "common/error.h"
-#include "standins/plakon/model_file.h"
+#include "conv/core/model_file.h"
 #include "standins/plakon/model_listing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
     korvel::standins::ModelListing(
-        korvel::standins::ReadModelFile(std::string_view(reinterpret_cast<const char*>(data), size)));
+        korvel::conv::ReadModelFile(std::string_view(reinterpret_cast<const char*>(data), size)));
   } catch (const korvel::Error&) {
   }
   return 0;

@@ -33,8 +33,8 @@ class Listing {
 
 }  // namespace
 
-std::string ModelListing(const ModelFile& model) {
-  auto frameName = [](const ModelFile::FrameSection& s) { return s.name; };
+std::string ModelListing(const conv::ModelFile& model) {
+  auto frameName = [](const conv::ModelFile::FrameSection& s) { return s.name; };
   auto areaName = [](const std::string& s) { return s; };
   Listing out;
   out << "KORVEL model listing (Plakon.exe stand-in)";

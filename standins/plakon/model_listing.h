@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "standins/plakon/model_file.h"
+#include "conv/core/model_file.h"
 
 namespace korvel::standins {
 
-std::string ModelListing(const ModelFile& model);
+std::string ModelListing(const conv::ModelFile& model);
 
 }  // namespace korvel::standins

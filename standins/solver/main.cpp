@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   try {
     const std::string data = ReadAll(job + ".dat", kJobLimit);
     const korvel::pre::FiberSection section =
-        korvel::standins::ReadMatcodeFile(ReadAll("matcode0.txt", kMatcodeLimit));
+        korvel::pre::ReadMatcodeFile(ReadAll("matcode0.txt", kMatcodeLimit));
     korvel::OutputFile log(job + ".log", korvel::OutputFile::Mode::kReplaceWhenDone);
     log.Write(korvel::standins::JobLog(job, data.size(), section));
     log.Commit();

@@ -4,13 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "pre/core/matcode_reader.h"
 #include "pre/core/section.h"
 
 namespace korvel::standins {
-
-// "matcode0.txt" read back: count 1, the header, 36 fibers, 4 bars, 154
-// lines in all. Throws Error naming the first line that does not fit.
-pre::FiberSection ReadMatcodeFile(std::string_view bytes);
 
 // The job log: the section's dimensions, the concrete area against
 // LengthX x LengthY, the steel area and the centroid of the fibers.

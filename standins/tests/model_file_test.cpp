@@ -1,4 +1,4 @@
-#include "standins/plakon/model_file.h"
+#include "conv/core/model_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ const std::string kConverted =
     TempFolder::ReadFile(KORVEL_SOURCE_DIR "/conv/tests/models/frame-and-wall/out.txt");
 
 TEST(ModelFile, ReadsWhatTheConverterWrote) {
-  const ModelFile model = ReadModelFile(kConverted);
+  const conv::ModelFile model = conv::ReadModelFile(kConverted);
   EXPECT_EQ(model.joints.size(), 6u);
   EXPECT_EQ(model.frames.size(), 3u);
   EXPECT_EQ(model.areas.size(), 2u);
@@ -26,7 +26,7 @@ TEST(ModelFile, ReadsWhatTheConverterWrote) {
 }
 
 TEST(ModelFile, ListingNamesEachElementsSection) {
-  const std::string listing = ModelListing(ReadModelFile(kConverted));
+  const std::string listing = ModelListing(conv::ReadModelFile(kConverted));
   EXPECT_NE(listing.find("  frame 1  joints 1 3  section 2 \"C 500X500\"\r\n"), std::string::npos) << listing;
   EXPECT_NE(listing.find("  wall 2  joints 2 5 6 0  section 1 \"W200\"\r\n"), std::string::npos) << listing;
   EXPECT_NE(listing.find("  joint 5  x=6  y=.25  z=0\r\n"), std::string::npos) << listing;
@@ -34,7 +34,7 @@ TEST(ModelFile, ListingNamesEachElementsSection) {
 }
 
 TEST(ModelFile, SectionNumbersWithoutASectionAreListedAsSuch) {
-  const std::string listing = ModelListing(ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
+  const std::string listing = ModelListing(conv::ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
   EXPECT_NE(listing.find("section (none)"), std::string::npos);
   EXPECT_NE(listing.find("section (unknown 4)"), std::string::npos);
 }
@@ -54,7 +54,7 @@ TEST(ModelFile, ReportsTheFirstLineThatDoesNotFit) {
   };
   for (const auto& [text, where] : cases) {
     try {
-      ReadModelFile(text);
+      conv::ReadModelFile(text);
       ADD_FAILURE() << "accepted: " << text;
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what() << " for " << text;

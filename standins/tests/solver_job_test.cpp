@@ -15,7 +15,7 @@ using test_support::TempFolder;
 const std::string kGolden = TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt");
 
 TEST(SolverJob, ReadsTheMaterialCodeFileBack) {
-  const pre::FiberSection s = ReadMatcodeFile(kGolden);
+  const pre::FiberSection s = pre::ReadMatcodeFile(kGolden);
   EXPECT_EQ(s.LengthX, 400);
   EXPECT_EQ(s.LengthY, 600);
   EXPECT_EQ(s.Fibers[7].Area, 10400);
@@ -24,7 +24,7 @@ TEST(SolverJob, ReadsTheMaterialCodeFileBack) {
 }
 
 TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
-  const std::string log = JobLog("frame1", 12, ReadMatcodeFile(kGolden));
+  const std::string log = JobLog("frame1", 12, pre::ReadMatcodeFile(kGolden));
   EXPECT_NE(log.find("Job: frame1 (frame1.dat, 12 bytes)\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Section: LengthX=400  LengthY=600  Modulus=30000\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("area 240000 (LengthX*LengthY 240000, difference 0)"), std::string::npos) << log;
@@ -37,13 +37,13 @@ TEST(SolverJob, SectionWhoseAreaOverflowsIsAnError) {
   pre::SectionInput huge;
   huge.LengthX = 1e200;
   huge.LengthY = 1e100;
-  const pre::FiberSection section = ReadMatcodeFile(pre::MatcodeText(pre::BuildFiberSection(huge)));
+  const pre::FiberSection section = pre::ReadMatcodeFile(pre::MatcodeText(pre::BuildFiberSection(huge)));
   EXPECT_THROW(JobLog("j", 0, section), Error);
 }
 
 TEST(SolverJob, AllZeroSectionHasNoCentroid) {
   const std::string file = pre::MatcodeText(pre::BuildFiberSection(pre::SectionInput{}));
-  EXPECT_NE(JobLog("j", 0, ReadMatcodeFile(file)).find("undefined"), std::string::npos);
+  EXPECT_NE(JobLog("j", 0, pre::ReadMatcodeFile(file)).find("undefined"), std::string::npos);
 }
 
 TEST(SolverJob, ReportsTheFirstBadLineOfTheMaterialCodeFile) {
@@ -57,7 +57,7 @@ TEST(SolverJob, ReportsTheFirstBadLineOfTheMaterialCodeFile) {
       {kGolden + "1\r\n", "第 155 行"}, {"", "第 1 行"}};
   for (const auto& [text, where] : cases) {
     try {
-      ReadMatcodeFile(text);
+      pre::ReadMatcodeFile(text);
       ADD_FAILURE() << "accepted a bad file";
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();

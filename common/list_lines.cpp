@@ -1,11 +1,11 @@
-#include "standins/list_lines.h"
+#include "common/list_lines.h"
 
 #include <charconv>
 #include <cmath>
 
 #include "common/error.h"
 
-namespace korvel::standins {
+namespace korvel {
 
 void ListLines::Fail(const std::string& reason) const {
   throw LineError(fileName_, line_, reason);
@@ -60,4 +60,4 @@ void ListLines::ExpectEnd() {
   Fail("文件应已结束，后面还有多余的内容");
 }
 
-}  // namespace korvel::standins
+}  // namespace korvel

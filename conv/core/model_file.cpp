@@ -1,11 +1,11 @@
-#include "standins/plakon/model_file.h"
+#include "conv/core/model_file.h"
 
-#include "standins/list_lines.h"
+#include "common/list_lines.h"
 
-namespace korvel::standins {
+namespace korvel::conv {
 
-ModelFile ReadModelFile(std::string_view bytes) {
-  ListLines in(bytes, "out.txt");
+ModelFile ReadModelFile(std::string_view bytes, const std::string& fileName) {
+  ListLines in(bytes, fileName);
   ModelFile model;
   // Lines are read one by one, so a count larger than the file is found
   // wanting at the file's end, not by reserving room for it.
@@ -21,4 +21,4 @@ ModelFile ReadModelFile(std::string_view bytes) {
   return model;
 }
 
-}  // namespace korvel::standins
+}  // namespace korvel::conv

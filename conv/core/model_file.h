@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace korvel::standins {
+namespace korvel::conv {
 
 struct ModelFile {
   std::vector<std::array<double, 4>> joints;  // label, X, Y, Z
@@ -22,6 +22,6 @@ struct ModelFile {
 };
 
 // Throws Error naming the line of the first thing that does not fit.
-ModelFile ReadModelFile(std::string_view bytes);
+ModelFile ReadModelFile(std::string_view bytes, const std::string& fileName = "out.txt");
 
-}  // namespace korvel::standins
+}  // namespace korvel::conv

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace korvel::standins {
+namespace korvel {
 
 class ListLines {
  public:
@@ -39,4 +39,4 @@ class ListLines {
   int line_ = 0;
 };
 
-}  // namespace korvel::standins
+}  // namespace korvel

@@ -1,0 +1,18 @@
+#pragma once
+// A picture of a converted model as "out.txt" holds it, on one sheet: an
+// axonometric view, the plan and two elevations. Joints are dots, frames
+// lines, walls filled quadrilaterals (triangles where Joint4 is 0), coloured
+// by section, with a legend of the section names. Elements whose section is
+// 0, or whose joints are missing from the joint block, are drawn in a
+// warning colour and counted in the legend.
+
+#include <string>
+
+#include "conv/core/model_file.h"
+
+namespace korvel::plot {
+
+// `source` names the file in the title (UTF-8).
+std::string ModelSvg(const conv::ModelFile& model, const std::string& source);
+
+}  // namespace korvel::plot

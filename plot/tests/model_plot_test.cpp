@@ -1,0 +1,68 @@
+#include "plot/core/model_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+namespace korvel::plot {
+namespace {
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// Four joints on a 4 x 3 plan at z 0 and one above; a column with a section,
+// a beam without one, a triangle wall, and a wall naming a joint not there.
+conv::ModelFile SmallModel() {
+  conv::ModelFile model;
+  model.joints = {{1, 0, 0, 0}, {2, 4, 0, 0}, {3, 4, 3, 0}, {4, 0, 0, 3}};
+  model.frames = {{10, 1, 4, 1}, {11, 4, 3, 0}};
+  model.areas = {{20, 1, 2, 3, 0, 1}, {21, 1, 2, 3, 99, 1}};
+  model.frameSections = {{"C500X500", {1, 0, 0, .5, .5, .04, 25}}};
+  model.areaSections = {"\xC7\xBD\xB0\xE5"};  // 墙板 in code page 936
+  return model;
+}
+
+TEST(ModelPlot, DrawsEachElementInEachOfTheFourViews) {
+  const std::string svg = ModelSvg(SmallModel(), "out.txt");
+  EXPECT_EQ(Count(svg, "<line x1=\"") - Count(svg, "<line x1=\"1180"), 8) << "two frames, four views";
+  EXPECT_EQ(Count(svg, "class=\"frame s1\""), 4);
+  EXPECT_EQ(Count(svg, "class=\"frame warning\""), 4) << "the beam without a section";
+  EXPECT_EQ(Count(svg, "<polygon "), 8);
+  EXPECT_EQ(Count(svg, "class=\"wall s1\""), 4);
+  EXPECT_EQ(Count(svg, "class=\"wall warning\""), 4) << "the wall with joint 99 missing";
+  EXPECT_EQ(Count(svg, "class=\"joints\""), 4);
+  EXPECT_EQ(Count(svg, "h0"), 16) << "four joints, four views";
+  EXPECT_NE(svg.find(".frame.s1{stroke:#1f77b4}"), std::string::npos);
+  EXPECT_NE(svg.find(".wall.warning{fill:#e60000;stroke:#e60000}"), std::string::npos);
+}
+
+TEST(ModelPlot, TitleCountsAndLegendNamesTheSectionsInUtf8) {
+  const std::string svg = ModelSvg(SmallModel(), "out.txt");
+  EXPECT_NE(svg.find("模型 out.txt：4 个节点，2 根框架，2 块墙板"), std::string::npos);
+  EXPECT_NE(svg.find("1 C500X500（1）"), std::string::npos);
+  EXPECT_NE(svg.find("1 墙板（2）"), std::string::npos);
+  EXPECT_NE(svg.find("1 个单元没有截面（截面号 0）"), std::string::npos);
+  EXPECT_NE(svg.find("1 个单元的节点不在节点表中"), std::string::npos);
+}
+
+// The plan view: x across, y up; the joints span 4 x 3, scaled to fill
+// 440 - 24 - 60 = 356 pixels over 4 units (89 per unit), centred on (880, 292).
+TEST(ModelPlot, PlanPlacesAFrameEndWhereItsJointIs) {
+  const std::string svg = ModelSvg(SmallModel(), "out.txt");
+  // Frame 11 runs from joint 4 (0, 0) to joint 3 (4, 3): (702, 425.5) to (1058, 158.5).
+  EXPECT_NE(svg.find("<line x1=\"702.0\" y1=\"425.5\" x2=\"1058.0\" y2=\"158.5\" class=\"frame warning\""),
+            std::string::npos);
+}
+
+TEST(ModelPlot, EmptyModelIsAnEmptySheet) {
+  const std::string svg = ModelSvg(conv::ModelFile{}, "out.txt");
+  EXPECT_NE(svg.find("0 个节点，0 根框架，0 块墙板"), std::string::npos);
+  EXPECT_EQ(Count(svg, "class=\"frame"), 0);
+}
+
+}  // namespace
+}  // namespace korvel::plot
