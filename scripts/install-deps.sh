@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
 case "${1:-}" in
   sanitizers) packages+=(clang libclang-rt-14-dev llvm) ;;
-  windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest) ;;
+  windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales) ;;
   docs) packages+=(librsvg2-bin) ;;
 esac
 
@@ -19,7 +19,22 @@ for package in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+# Wine takes its code page from the locale: zh_CN.UTF-8 gives code page 936,
+# as on the Chinese systems the tool set is made for. Debian generates no
+# locale by itself.
+ensure_chinese_locale() {
+  locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' && return 0
+  if [[ $(id -u) -ne 0 ]]; then
+    echo "install-deps: the locale zh_CN.UTF-8 is missing; run this script as root" >&2
+    exit 1
+  fi
+  localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+}
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  [[ "${1:-}" == windows ]] && ensure_chinese_locale
+  exit 0
+fi
 
 if [[ $(id -u) -ne 0 ]]; then
   echo "install-deps: missing packages ${missing[*]}; run this script as root" >&2
@@ -29,3 +44,5 @@ echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+[[ "${1:-}" == windows ]] && ensure_chinese_locale
+exit 0

@@ -4,8 +4,18 @@
 
 #include "common/error.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace korvel {
 namespace {
+
+#ifdef _WIN32
+// The Windows tests run as the tool set's users do: in a Chinese system
+// locale, whose narrow code page is 936.
+TEST(Codepage, SystemRunsInCodePage936) { EXPECT_EQ(GetACP(), 936u); }
+#endif
 
 TEST(Codepage, ConvertsChineseTextToGbkBytesAndBack) {
   EXPECT_EQ(Utf8ToCp936("读取节点坐标"), "\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA");

@@ -20,7 +20,7 @@ using test_support::TempFolder;
 class ConverterWindowTest : public ::testing::Test {
  protected:
   ConverterWindowTest() : here_(folder_.path()) {
-    window_.askModelName = [this]() -> std::optional<QString> {
+    window_.askText = [this](const QString&) -> std::optional<QString> {
       ++asked_;
       return answer_;
     };

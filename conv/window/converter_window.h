@@ -1,27 +1,13 @@
 #pragma once
-// Form1 of TRELVO: what the program does, and buttons to convert and to quit.
+// Form1 of TRELVO drawn by Qt.
 
-#include <QWidget>
-#include <functional>
-#include <optional>
+#include "common/window/form_widget.h"
 
 namespace korvel::conv {
 
-class ConverterWindow : public QWidget {
-  Q_OBJECT
-
+class ConverterWindow : public window::FormWidget {
  public:
   explicit ConverterWindow(QWidget* parent = nullptr);
-
-  // Asks for the model file's name; nothing when the user cancels.
-  std::function<std::optional<QString>()> askModelName;
-  // Shows an error or the warnings of a conversion; message boxes unless a
-  // test replaces them.
-  std::function<void(const QString& text)> reportError;
-  std::function<void(const QString& text)> reportWarnings;
-
- private:
-  void Convert();
 };
 
 }  // namespace korvel::conv

@@ -17,7 +17,7 @@ using test_support::RecordingProgram;
 class LauncherWindowTest : public ::testing::Test {
  protected:
   LauncherWindowTest() {
-    window_.chooseJobFile = [this]() -> std::optional<QString> {
+    window_.chooseDataFile = [this]() -> std::optional<QString> {
       ++asked_;
       return chosen_;
     };

@@ -1,0 +1,32 @@
+#include "run/core/launcher_form.h"
+
+#include <gtest/gtest.h>
+
+#include "common/tests/fake_view.h"
+
+namespace korvel::run {
+namespace {
+
+using test_support::FakeView;
+
+TEST(LauncherForm, DescribesTheWindowInTwips) {
+  const form::Form& form = LauncherForm();
+  EXPECT_EQ(form.caption, "KORVEL执行界面主窗口(KORVEL 开发组)");
+  EXPECT_EQ(form.height, 4350);
+  EXPECT_EQ(form.controls[0].name, "cmdRun");
+  EXPECT_EQ(form.controls[1].name, "cmdExit");
+  EXPECT_EQ(form.Find("cmdExit")->place.left, 3720);
+}
+
+TEST(LauncherForm, CancelOrAShortNameStartsNothing) {
+  FakeView view(LauncherForm());
+  LauncherFormClicked("cmdRun", view);
+  view.answer = "a.d";
+  LauncherFormClicked("cmdRun", view);
+  EXPECT_TRUE(view.errors.empty());
+  LauncherFormClicked("cmdExit", view);
+  EXPECT_TRUE(view.closed);
+}
+
+}  // namespace
+}  // namespace korvel::run
