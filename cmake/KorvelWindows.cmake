@@ -13,3 +13,17 @@ function(korvel_add_window)
 
   korvel_add_test(NAME ${W_LIBRARY}_tests QT SOURCES ${W_TESTS} LIBS ${W_LIBRARY})
 endfunction()
+
+# korvel_add_win32_window(PROGRAM name SOURCES ... LIBS ... TESTS ...)
+# A window program for Windows drawn with Win32 (GUI subsystem, icon and
+# manifest), and its tests, which drive the native controls under Wine.
+function(korvel_add_win32_window)
+  cmake_parse_arguments(W "" "PROGRAM" "SOURCES;LIBS;TESTS" ${ARGN})
+  add_executable(${W_PROGRAM} WIN32 ${W_SOURCES} ${KORVEL_WIN32_RESOURCES})
+  target_link_libraries(${W_PROGRAM} PRIVATE ${W_LIBS} korvel_win32)
+  install(TARGETS ${W_PROGRAM} RUNTIME DESTINATION bin)
+  if(W_TESTS)
+    list(FILTER W_SOURCES EXCLUDE REGEX "main\\.cpp$")
+    korvel_add_test(NAME ${W_PROGRAM}_win32_tests SOURCES ${W_TESTS} ${W_SOURCES} LIBS ${W_LIBS} korvel_win32)
+  endif()
+endfunction()

@@ -1,0 +1,70 @@
+#pragma once
+// A Win32 window drawn from a form description: native controls at their
+// twips places (converted with the screen's real dpi) in tab order, the
+// dialog manager moving the focus, clicks passed to the form's logic. Texts
+// cross the edge as UTF-8; inside, everything is UTF-16 ("W" functions).
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/form/form.h"
+
+namespace korvel::win32 {
+
+// Draws a picture control within its rectangle.
+using PictureDrawer = void (*)(HDC dc, const RECT& place);
+
+class FormWindow : public form::View {
+ public:
+  FormWindow(const form::Form& form, form::ClickHandler clicked, PictureDrawer picture = nullptr);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  HWND Control(std::string_view name) const;
+  // Shows the window and runs its messages until it is closed.
+  int Run();
+
+  // How the window meets its user: message boxes and dialogs, unless a test
+  // replaces them.
+  std::function<void(const std::string& text)> reportError, reportWarnings;
+  std::function<std::optional<std::string>(const std::string& prompt)> askText;
+  std::function<std::optional<std::string>()> chooseDataFile;
+
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  void ShowWarnings(const std::string& text) override;
+  std::optional<std::string> AskText(const std::string& prompt) override;
+  std::optional<std::string> ChooseDataFile() override;
+  void SetBusy(bool busy) override;
+  void Close() override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  void CreateControls();
+
+  const form::Form& form_;
+  form::ClickHandler clicked_;
+  PictureDrawer picture_;
+  HWND window_ = nullptr;
+  std::vector<HWND> controls_;  // in the order of the form
+  std::vector<HFONT> fonts_;    // owned
+  int dpi_ = 96;
+};
+
+// Control ids start here: Windows' dialog manager sends 1 and 2 for Enter
+// and Escape, which must press no button.
+inline constexpr int kFirstControlId = 100;
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+}  // namespace korvel::win32

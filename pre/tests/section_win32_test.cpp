@@ -1,0 +1,102 @@
+// KORVEL_PRE drawn with Win32, driven through its native controls.
+
+#include <gtest/gtest.h>
+
+#include "common/tests/temp_folder.h"
+#include "common/tests/win32_driver.h"
+#include "pre/core/section_form.h"
+#include "pre/win32/section_key_gdi.h"
+
+namespace korvel::pre {
+namespace {
+
+using namespace test_support;
+
+class SectionWin32 : public ::testing::Test {
+ protected:
+  SectionWin32() : here_(folder_.path()) {
+    window_.reportError = [this](const std::string& text) { errors_.push_back(text); };
+    ShowWindow(window_.handle(), SW_SHOW);
+    SetFocus(Field(1));
+  }
+  HWND Control(const char* name) { return window_.Control(name); }
+  HWND Field(int n) { return Control(("Text" + std::to_string(n)).c_str()); }
+
+  TempFolder folder_;
+  CurrentFolder here_;
+  win32::FormWindow window_{SectionForm(), SectionFormClicked, DrawSectionKeyGdi};
+  std::vector<std::string> errors_;
+};
+
+TEST_F(SectionWin32, LaysOutEveryControlAtItsTwipsPlace) {
+  EXPECT_EQ(TextOf(window_.handle()), "KORVEL前处理");
+  RECT client;
+  GetClientRect(window_.handle(), &client);
+  EXPECT_TRUE(client == Pixels(0, 0, 9570, 7620));
+  EXPECT_TRUE(PlaceOf(window_.handle(), Field(1)) == Pixels(1920, 240, 975, 375));
+  EXPECT_TRUE(PlaceOf(window_.handle(), Field(26)) == Pixels(7920, 6000, 975, 375));
+  EXPECT_TRUE(PlaceOf(window_.handle(), Control("Label26")) == Pixels(6240, 6120, 1095, 255));
+  EXPECT_TRUE(PlaceOf(window_.handle(), Control("Check1")) == Pixels(3360, 1560, 2055, 375));
+  EXPECT_TRUE(PlaceOf(window_.handle(), Control("Image1")) == Pixels(6360, 120, 3045, 3600));
+  EXPECT_EQ(TextOf(Control("Label5")), "核心区混凝土fc");
+  EXPECT_EQ(TextOf(Control("Check1")), "同核心区混凝土");
+  EXPECT_EQ(TextOf(Control("cmdEnd")), "End");
+  for (int n = 1; n <= 26; ++n) EXPECT_EQ(TextOf(Field(n)), "0");
+}
+
+TEST_F(SectionWin32, EveryChineseCaptionHasItsGlyphs) {
+  for (int n = 1; n <= 26; ++n) {
+    EXPECT_TRUE(HasEveryGlyph(Control(("Label" + std::to_string(n)).c_str()))) << "Label" << n;
+  }
+  EXPECT_TRUE(HasEveryGlyph(Control("Check1")));
+}
+
+TEST_F(SectionWin32, TabRunsThroughTheFieldsThenTheButtonsAndTheCheckBox) {
+  std::vector<HWND> order;
+  for (int n = 1; n <= 26; ++n) order.push_back(Field(n));
+  order.insert(order.end(), {Control("cmdOK"), Control("cmdEnd"), Control("Check1"), Field(1)});
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    PressKey(window_.handle(), VK_TAB);
+    EXPECT_EQ(GetFocus(), order[i]) << "after " << i << " tabs";
+  }
+}
+
+TEST_F(SectionWin32, CheckBoxCopiesTheCoreTextsOnEveryClick) {
+  Type(Field(5), "30 MPa");
+  Type(Field(9), "typed before");
+  Click(Control("Check1"));
+  EXPECT_EQ(TextOf(Field(9)), "30 MPa");
+  EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  Type(Field(13), "3e4");
+  Click(Control("Check1"));
+  EXPECT_EQ(TextOf(Field(14)), "3e4");
+  EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(SectionWin32, OkWritesTheWorkedExampleAndEnterPressesNothing) {
+  const char* values[] = {"400", "600", "30000", "40", "30", ".002", "6", ".0035", "26.8", ".0022", "5.36",
+                          ".0038", "30000", "28500", "200000", "360", "314.16", "200000", "360", "490.87",
+                          "210000", "400", "314.16", "195000", "335", "201.06"};
+  for (int n = 1; n <= 26; ++n) Type(Field(n), values[n - 1]);
+  SetFocus(Field(3));
+  PressKey(window_.handle(), VK_RETURN);
+  PressKey(window_.handle(), VK_ESCAPE);
+  EXPECT_FALSE(folder_.Has("matcode0.txt")) << "Enter and Escape press no button";
+  Click(Control("cmdOK"));
+  EXPECT_EQ(folder_.Read("matcode0.txt"),
+            TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt"));
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(SectionWin32, AnErrorIsShownAndEveryTextKept) {
+  folder_.Write("matcode0.txt", "old");
+  Type(Field(4), "1e400");
+  Click(Control("cmdOK"));
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_NE(errors_[0].find("保护层厚度"), std::string::npos);
+  EXPECT_EQ(TextOf(Field(4)), "1e400");
+  EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
+}
+
+}  // namespace
+}  // namespace korvel::pre

@@ -1,0 +1,10 @@
+// KORVEL_RUN.exe: frmMain drawn with Win32.
+
+#include <windows.h>
+
+#include "common/win32/program.h"
+#include "run/core/launcher_form.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return korvel::win32::RunProgram(korvel::run::LauncherForm(), korvel::run::LauncherFormClicked);
+}
