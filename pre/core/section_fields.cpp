@@ -6,11 +6,41 @@
 
 namespace korvel::pre {
 
-const std::array<std::string_view, kFieldCount> kFieldNames = {
-    "LengthX",   "LengthY",    "Modulus",    "Cover",      "Core.fc",  "Core.eps0", "Core.sigu",
-    "Core.epsu", "Cover.fc",   "Cover.eps0", "Cover.sigu", "Cover.epsu", "Core.E0", "Cover.E0",
-    "Bar1.Es",   "Bar1.fy",    "Bar1.As",    "Bar2.Es",    "Bar2.fy",  "Bar2.As",   "Bar3.Es",
-    "Bar3.fy",   "Bar3.As",    "Bar4.Es",    "Bar4.fy",    "Bar4.As"};
+// The window's columns: section and core concrete, cover concrete, bar areas.
+const std::array<SectionField, kFieldCount> kSectionFields = {{
+    {"LengthX", "截面X方向长度", 1920, 240, 1215, [](SectionInput& s) -> double& { return s.LengthX; }, 0},
+    {"LengthY", "截面Y方向长度", 1920, 720, 1215, [](SectionInput& s) -> double& { return s.LengthY; }, 0},
+    {"Modulus", "截面弹性模量", 1920, 1200, 1215, [](SectionInput& s) -> double& { return s.Modulus; }, 0},
+    {"Cover", "保护层厚度", 1920, 1680, 1215, [](SectionInput& s) -> double& { return s.Cover; }, 0},
+    {"Core.fc", "核心区混凝土fc", 1920, 2160, 1455, [](SectionInput& s) -> double& { return s.CoreConcrete.fc; }, 0},
+    {"Core.eps0", "核心区混凝土eps0", 1920, 2640, 1575,
+     [](SectionInput& s) -> double& { return s.CoreConcrete.eps0; }, 0},
+    {"Core.sigu", "核心区混凝土sigu", 1920, 3120, 1575,
+     [](SectionInput& s) -> double& { return s.CoreConcrete.sigu; }, 0},
+    {"Core.epsu", "核心区混凝土epsu", 1920, 3600, 1575,
+     [](SectionInput& s) -> double& { return s.CoreConcrete.epsu; }, 0},
+    {"Cover.fc", "保护层混凝土fc", 4920, 2160, 1455, [](SectionInput& s) -> double& { return s.CoverConcrete.fc; }, 5},
+    {"Cover.eps0", "保护层混凝土eps0", 4920, 2640, 1575,
+     [](SectionInput& s) -> double& { return s.CoverConcrete.eps0; }, 6},
+    {"Cover.sigu", "保护层混凝土sigu", 4920, 3120, 1575,
+     [](SectionInput& s) -> double& { return s.CoverConcrete.sigu; }, 7},
+    {"Cover.epsu", "保护层混凝土epsu", 4920, 3600, 1575,
+     [](SectionInput& s) -> double& { return s.CoverConcrete.epsu; }, 8},
+    {"Core.E0", "核心区混凝土E0", 1920, 4080, 1575, [](SectionInput& s) -> double& { return s.CoreConcrete.E0; }, 0},
+    {"Cover.E0", "保护层混凝土E0", 4920, 4080, 1575, [](SectionInput& s) -> double& { return s.CoverConcrete.E0; }, 13},
+    {"Bar1.Es", "钢筋1 Es", 1920, 4560, 1575, [](SectionInput& s) -> double& { return s.Rebars[0].Es; }, 0},
+    {"Bar1.fy", "钢筋1 fy", 4920, 4560, 1575, [](SectionInput& s) -> double& { return s.Rebars[0].fy; }, 0},
+    {"Bar1.As", "钢筋1 As", 7920, 4560, 975, [](SectionInput& s) -> double& { return s.Rebars[0].As; }, 0},
+    {"Bar2.Es", "钢筋2 Es", 1920, 5040, 1575, [](SectionInput& s) -> double& { return s.Rebars[1].Es; }, 0},
+    {"Bar2.fy", "钢筋2 fy", 4920, 5040, 1575, [](SectionInput& s) -> double& { return s.Rebars[1].fy; }, 0},
+    {"Bar2.As", "钢筋2 As", 7920, 5040, 975, [](SectionInput& s) -> double& { return s.Rebars[1].As; }, 0},
+    {"Bar3.Es", "钢筋3 Es", 1920, 5520, 1575, [](SectionInput& s) -> double& { return s.Rebars[2].Es; }, 0},
+    {"Bar3.fy", "钢筋3 fy", 4920, 5520, 1575, [](SectionInput& s) -> double& { return s.Rebars[2].fy; }, 0},
+    {"Bar3.As", "钢筋3 As", 7920, 5520, 975, [](SectionInput& s) -> double& { return s.Rebars[2].As; }, 0},
+    {"Bar4.Es", "钢筋4 Es", 1920, 6000, 1575, [](SectionInput& s) -> double& { return s.Rebars[3].Es; }, 0},
+    {"Bar4.fy", "钢筋4 fy", 4920, 6000, 1575, [](SectionInput& s) -> double& { return s.Rebars[3].fy; }, 0},
+    {"Bar4.As", "钢筋4 As", 7920, 6000, 1095, [](SectionInput& s) -> double& { return s.Rebars[3].As; }, 0},
+}};
 
 namespace {
 [[noreturn]] void FailAt(const std::string& fileName, int line, const std::string& reason) {
@@ -19,23 +49,13 @@ namespace {
 }  // namespace
 
 SectionInput SectionFromTexts(const SectionTexts& texts) {
-  std::array<double, kFieldCount> v{};
+  SectionInput input;
   for (int k = 0; k < kFieldCount; ++k) {
     try {
-      v[k] = LenientNumber(texts[k]);
+      kSectionFields[k].value(input) = LenientNumber(texts[k]);
     } catch (const OverflowError& e) {
-      throw FieldOverflow(k + 1, std::string(kFieldNames[k]) + "：" + e.what());
+      throw FieldOverflow(k + 1, std::string(kSectionFields[k].name) + "：" + e.what());
     }
-  }
-  SectionInput input;
-  input.LengthX = v[0];
-  input.LengthY = v[1];
-  input.Modulus = v[2];
-  input.Cover = v[3];
-  input.CoreConcrete = {v[4], v[5], v[6], v[7], v[12]};
-  input.CoverConcrete = {v[8], v[9], v[10], v[11], v[13]};
-  for (int bar = 0; bar < 4; ++bar) {
-    input.Rebars[bar] = {v[14 + 3 * bar], v[15 + 3 * bar], v[16 + 3 * bar]};
   }
   return input;
 }
@@ -54,9 +74,10 @@ SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
     if (equals == std::string::npos) fail("缺少 \"=\"");
     std::string_view name = std::string_view(line).substr(start, equals - start);
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-    const auto found = std::find(kFieldNames.begin(), kFieldNames.end(), name);
-    if (found == kFieldNames.end()) fail("未知的参数名 \"" + Excerpt(name) + "\"");
-    const auto k = static_cast<std::size_t>(found - kFieldNames.begin());
+    const auto found = std::find_if(kSectionFields.begin(), kSectionFields.end(),
+                                    [&](const SectionField& field) { return field.name == name; });
+    if (found == kSectionFields.end()) fail("未知的参数名 \"" + Excerpt(name) + "\"");
+    const auto k = static_cast<std::size_t>(found - kSectionFields.begin());
     if (lineOf[k] != 0) fail("参数 \"" + std::string(name) + "\" 重复给出");
     lineOf[k] = number;
     texts[k] = line.substr(equals + 1);

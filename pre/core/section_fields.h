@@ -15,9 +15,21 @@ namespace korvel::pre {
 inline constexpr int kFieldCount = 26;
 using SectionTexts = std::array<std::string, kFieldCount>;
 
-// Field k + 1 is named kFieldNames[k]: "LengthX", ..., "Core.E0", "Cover.E0",
-// "Bar1.Es", ... These are also the names of a section file.
-extern const std::array<std::string_view, kFieldCount> kFieldNames;
+// One of the 26 fields, written once for the window, the section file and
+// the section: its name in a section file, the caption and place of its
+// window field, the value it fills, and the core-concrete field that the
+// copy check box copies into it (0 for none).
+struct SectionField {
+  std::string_view name;     // "LengthX", ..., "Core.E0", "Cover.E0", "Bar1.Es", ...
+  std::string_view caption;  // UTF-8
+  int left, top;             // of the text field, in twips
+  int labelWidth;            // of its caption, in twips
+  double& (*value)(SectionInput& section);
+  int copiedFrom;
+};
+
+// Field k + 1 (Text1 ... Text26) is kSectionFields[k].
+extern const std::array<SectionField, kFieldCount> kSectionFields;
 
 // A field whose number is beyond the range of a double.
 class FieldOverflow : public OverflowError {
@@ -32,7 +44,7 @@ class FieldOverflow : public OverflowError {
 // Reads every text with the lenient number conversion; throws FieldOverflow.
 SectionInput SectionFromTexts(const SectionTexts& texts);
 
-// A section file: one Name=text per line, names as in kFieldNames; blank
+// A section file: one Name=text per line, names as in kSectionFields; blank
 // lines and lines starting with # are passed over; a name not given counts as
 // an untouched field ("0"); each text is read as its field would be.
 // Throws Error naming the line for an unknown or repeated name, a line
