@@ -5,6 +5,13 @@ namespace {
 constexpr std::size_t kExcerptBytes = 60;
 }
 
+Error FileError(std::string_view file, std::string_view reason) {
+  std::string message(file);
+  message += "：";
+  message += reason;
+  return Error(message);
+}
+
 Error LineError(std::string_view file, int line, std::string_view reason) {
   std::string message(file);
   message += " 第 " + std::to_string(line) + " 行：";

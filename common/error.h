@@ -20,8 +20,10 @@ class OverflowError : public Error {
   using Error::Error;
 };
 
-// The one wording of an error at a line of a file: "<file> 第 N 行：<reason>",
-// where <file> names the file as the message wants it (模型文件 "a.s2k").
+// The two wordings of an error about a file: "<file>：<reason>" and
+// "<file> 第 N 行：<reason>", where <file> names the file as the message
+// wants it (无法读取模型文件 "a.s2k", 模型文件 "a.s2k", out.txt).
+Error FileError(std::string_view file, std::string_view reason);
 Error LineError(std::string_view file, int line, std::string_view reason);
 
 // At most a short beginning of a text the user gave, for a message: a field

@@ -89,7 +89,7 @@ std::string InputFile::ReadAll(std::size_t limit) {
 }
 
 void InputFile::Fail(const std::string& reason) const {
-  throw Error("无法读取" + what_ + " \"" + name_ + "\"：" + reason);
+  throw FileError("无法读取" + what_ + " \"" + name_ + "\"", reason);
 }
 
 }  // namespace korvel
