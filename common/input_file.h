@@ -4,6 +4,7 @@
 // read without end.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -26,11 +27,16 @@ class InputFile {
   // one is an error, not a program that runs out of memory.
   std::string ReadAll(std::size_t limit);
 
+  // The file's size when it was opened, and moving to a byte of it.
+  std::uint64_t size() const { return size_; }
+  void Seek(std::uint64_t offset);
+
   // The error for this file, worded like every other.
   [[noreturn]] void Fail(const std::string& reason) const;
 
  private:
   std::FILE* file_ = nullptr;
+  std::uint64_t size_ = 0;
   std::string what_, name_;
 };
 

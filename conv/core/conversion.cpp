@@ -279,6 +279,22 @@ Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const Conv
   return declaresModern() ? Pass::kReadAgainModern : Pass::kDone;
 }
 
+// SAP2000 writes its tables sorted by title in the backups it keeps beside a
+// model, which puts "PROGRAM CONTROL" near the end: a look at the file's last
+// megabyte spares the whole classic reading that would otherwise give way to
+// the modern one. The declaration elsewhere is still found as the lines go by.
+constexpr std::uint64_t kTailBytes = 1 << 20;
+
+int DeclaredInTail(InputFile& file, std::size_t bufferSize) {
+  if (file.size() <= kTailBytes) return 0;
+  file.Seek(file.size() - kTailBytes);
+  LineReader lines(file, bufferSize);
+  if (!lines.AtEnd()) lines.Next();  // most likely a part of a line
+  DeclarationWatch declaration(lines);
+  declaration.ReadToDeclaration();
+  return declaration.version();
+}
+
 }  // namespace
 
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
@@ -287,6 +303,11 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
   ListWriter log(logFile);
   ConversionResult result;
   result.reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
+  if (options.reading == ReadingChoice::kFromModel) {
+    result.declaredVersion = DeclaredInTail(*file, options.bufferSize);
+    if (result.declaredVersion >= kFirstModernVersion) result.reading = Reading::kModern;
+    file->Seek(0);
+  }
   result.itemLimit = options.itemLimit;
   auto converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
   if (ReadThrough(*file, model, options, *converter, result, log, logFile) == Pass::kReadAgainModern) {

@@ -268,6 +268,23 @@ TEST_F(Conversion, ModelDeclaringSap2000TwelveOrLaterGetsTheModernReading) {
   EXPECT_EQ(Out(), "1\r\n1,1,2,3\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
 }
 
+// A large model whose declaration stands in its last megabyte, as SAP2000's
+// sorted backups have it, and one whose declaration comes first.
+TEST_F(Conversion, DeclarationAnywhereInALargeModelChoosesTheModernReading) {
+  std::string padding = "TABLE:  \"ACTIVE DEGREES OF FREEDOM\"\r\n";
+  while (padding.size() < (3 << 20) / 2) padding += "   UX=Yes   UY=Yes   UZ=Yes   RX=Yes   RY=Yes   RZ=Yes\r\n";
+  padding += " \r\n";
+  const std::string model = ModernModel("16.1.1");
+  const std::size_t control = model.find("TABLE:  \"PROGRAM CONTROL\"");
+  for (const std::string& text : {model.substr(0, control) + padding + model.substr(control),
+                                   model.substr(control) + padding + model.substr(0, control)}) {
+    const ConversionResult result = Convert(text);
+    EXPECT_EQ(result.reading, Reading::kModern);
+    EXPECT_EQ(result.declaredVersion, 16);
+    EXPECT_TRUE(Out().starts_with("1\r\n1,1,2,3\r\n1\r\n1,1,2,1\r\n")) << Out();
+  }
+}
+
 TEST_F(Conversion, EarlierVersionsOtherProgramsAndUndeclaredModelsGetTheClassicReading) {
   EXPECT_EQ(Convert(ModernModel("11.0.0")).reading, Reading::kClassic);
   EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
