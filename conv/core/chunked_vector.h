@@ -16,7 +16,6 @@ class ChunkedVector {
   static constexpr std::size_t kBlockSize = 16384;
 
   std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
   T& operator[](std::size_t i) { return blocks_[i / kBlockSize][i % kBlockSize]; }
   const T& operator[](std::size_t i) const { return blocks_[i / kBlockSize][i % kBlockSize]; }
 
