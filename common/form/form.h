@@ -25,11 +25,43 @@ enum class ControlKind {
   kPicture,       // drawn by the window's picture
 };
 
+// A picture drawn from shapes, in pixels from its top left corner; shown at
+// its natural size at the top left of its control.
+struct Colour {
+  unsigned char red = 0, green = 0, blue = 0;
+};
+
+struct Shape {
+  enum class Kind {
+    kRectangle,  // from (x1, y1) to (x2, y2), edged with the pen, filled
+    kLine,       // from (x1, y1) to (x2, y2)
+    kArrow,      // a line with a filled head at (x2, y2)
+    kDot,        // a filled circle at (x1, y1) of radius x2, no edge
+    kText,       // text with its baseline starting at (x1, y1)
+  };
+  Kind kind;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Colour pen, fill;
+  double penWidth = 1;
+  bool dotted = false;
+  std::string text;  // UTF-8
+  double points = 9;
+  bool italic = false;
+};
+
+struct Picture {
+  int width = 0, height = 0;
+  Colour background;
+  std::string fontFamily;  // of its texts
+  std::vector<Shape> shapes;  // drawn in order
+};
+
 struct Control {
   ControlKind kind;
   std::string name;     // the object name
   std::string caption;  // UTF-8; an edit field's initial text
   TwipsRect place;
+  const Picture* picture = nullptr;  // what a picture control shows
 };
 
 struct Form {

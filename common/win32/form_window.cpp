@@ -4,6 +4,7 @@
 
 #include "common/win32/fonts.h"
 #include "common/win32/input_box.h"
+#include "common/win32/picture_gdi.h"
 
 namespace korvel::win32 {
 namespace {
@@ -43,8 +44,8 @@ std::string Utf8(std::wstring_view wide) {
   return utf8;
 }
 
-FormWindow::FormWindow(const form::Form& form, form::ClickHandler clicked, PictureDrawer picture)
-    : form_(form), clicked_(clicked), picture_(picture), dpi_(ScreenDpi()) {
+FormWindow::FormWindow(const form::Form& form, form::ClickHandler clicked)
+    : form_(form), clicked_(clicked), dpi_(ScreenDpi()) {
   WNDCLASSW type{};
   type.lpfnWndProc = Procedure;
   type.hInstance = GetModuleHandleW(nullptr);
@@ -193,7 +194,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (picture_) picture_(item->hDC, item->rcItem);
+      const auto index = static_cast<std::size_t>(item->CtlID - kFirstControlId);
+      if (index < form_.controls.size() && form_.controls[index].picture) {
+        DrawPicture(item->hDC, item->rcItem, *form_.controls[index].picture);
+      }
       return TRUE;
     }
     case WM_CLOSE:

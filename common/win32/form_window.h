@@ -16,12 +16,9 @@
 
 namespace korvel::win32 {
 
-// Draws a picture control within its rectangle.
-using PictureDrawer = void (*)(HDC dc, const RECT& place);
-
 class FormWindow : public form::View {
  public:
-  FormWindow(const form::Form& form, form::ClickHandler clicked, PictureDrawer picture = nullptr);
+  FormWindow(const form::Form& form, form::ClickHandler clicked);
   ~FormWindow() override;
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -53,7 +50,6 @@ class FormWindow : public form::View {
 
   const form::Form& form_;
   form::ClickHandler clicked_;
-  PictureDrawer picture_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // in the order of the form
   std::vector<HFONT> fonts_;    // owned

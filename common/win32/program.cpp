@@ -4,10 +4,10 @@
 
 namespace korvel::win32 {
 
-int RunProgram(const form::Form& form, form::ClickHandler clicked, PictureDrawer picture) {
+int RunProgram(const form::Form& form, form::ClickHandler clicked) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  FormWindow window(form, clicked, picture);
+  FormWindow window(form, clicked);
   return window.Run();
 }
 

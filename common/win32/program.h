@@ -6,6 +6,6 @@
 
 namespace korvel::win32 {
 
-int RunProgram(const form::Form& form, form::ClickHandler clicked, PictureDrawer picture = nullptr);
+int RunProgram(const form::Form& form, form::ClickHandler clicked);
 
 }  // namespace korvel::win32

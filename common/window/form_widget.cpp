@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "common/window/controls.h"
+#include "common/window/picture_painter.h"
 #include "common/window/twips.h"
 
 namespace korvel::window {
@@ -46,6 +47,7 @@ QWidget* Build(QWidget* parent, const form::Control& c, const std::function<void
     case form::ControlKind::kPicture: {
       auto* picture = new QLabel(parent);
       picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      if (c.picture) picture->setPixmap(PaintPicture(*c.picture));
       widget = picture;
       break;
     }
@@ -97,10 +99,6 @@ FormWidget::FormWidget(const form::Form& form, form::ClickHandler clicked, QWidg
 QWidget* FormWidget::Control(std::string_view name) const {
   const auto found = controls_.find(name);
   return found == controls_.end() ? nullptr : found->second;
-}
-
-void FormWidget::SetPicture(std::string_view control, const QPixmap& picture) {
-  if (auto* label = qobject_cast<QLabel*>(Control(control))) label->setPixmap(picture);
 }
 
 std::string FormWidget::Text(std::string_view control) const {

@@ -3,7 +3,6 @@
 // in tab order, clicks passed to the form's logic, and the view that logic
 // speaks to.
 
-#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -24,9 +23,6 @@ class FormWidget : public QWidget, public form::View {
   std::function<void(const QString& text)> reportError, reportWarnings;
   std::function<std::optional<QString>(const QString& prompt)> askText;
   std::function<std::optional<QString>()> chooseDataFile;
-
-  // The picture a picture control shows, at its natural size.
-  void SetPicture(std::string_view control, const QPixmap& picture);
 
   std::string Text(std::string_view control) const override;
   void SetText(std::string_view control, const std::string& text) override;

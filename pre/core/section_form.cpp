@@ -5,6 +5,7 @@
 #include "common/error.h"
 #include "pre/core/matcode_file.h"
 #include "pre/core/section_fields.h"
+#include "pre/core/section_key.h"
 
 namespace korvel::pre {
 namespace {
@@ -27,7 +28,7 @@ form::Form Build() {
   f.controls.push_back({ControlKind::kButton, "cmdOK", "OK", {2760, 6720, 1335, 495}});
   f.controls.push_back({ControlKind::kButton, "cmdEnd", "End", {5400, 6720, 1335, 495}});
   f.controls.push_back({ControlKind::kCheckBox, "Check1", "同核心区混凝土", {3360, 1560, 2055, 375}});
-  f.controls.push_back({ControlKind::kPicture, "Image1", "", {6360, 120, 3045, 3600}});
+  f.controls.push_back({ControlKind::kPicture, "Image1", "", {6360, 120, 3045, 3600}, &SectionKey()});
   return f;
 }
 

@@ -40,6 +40,22 @@ TEST(SectionForm, DescribesTheWindowInTwipsAndTabOrder) {
   EXPECT_EQ(form.Find("Image1")->place.height, 3600);
 }
 
+TEST(SectionForm, KeyPictureShowsTheFourNumberedBarsAtTheInnerCorners) {
+  const form::Picture* key = SectionForm().Find("Image1")->picture;
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(key->width, 203);
+  EXPECT_EQ(key->height, 240);
+  std::vector<std::pair<double, double>> bars;
+  std::string numbers;
+  for (const form::Shape& s : key->shapes) {
+    if (s.kind == form::Shape::Kind::kDot) bars.emplace_back(s.x1, s.y1);
+    if (s.kind == form::Shape::Kind::kText && !s.italic) numbers += s.text;
+  }
+  // Bottom left, bottom right, top left, top right: y grows downwards.
+  EXPECT_EQ(bars, (std::vector<std::pair<double, double>>{{44, 196}, {156, 196}, {44, 44}, {156, 44}}));
+  EXPECT_EQ(numbers, "1234");
+}
+
 TEST(SectionForm, CheckBoxCopiesTheCoreTextsAsTyped) {
   FakeView view(SectionForm());
   view.texts["Text5"] = "30 MPa";

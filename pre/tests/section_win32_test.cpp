@@ -5,7 +5,6 @@
 #include "common/tests/temp_folder.h"
 #include "common/tests/win32_driver.h"
 #include "pre/core/section_form.h"
-#include "pre/win32/section_key_gdi.h"
 
 namespace korvel::pre {
 namespace {
@@ -24,7 +23,7 @@ class SectionWin32 : public ::testing::Test {
 
   TempFolder folder_;
   CurrentFolder here_;
-  win32::FormWindow window_{SectionForm(), SectionFormClicked, DrawSectionKeyGdi};
+  win32::FormWindow window_{SectionForm(), SectionFormClicked};
   std::vector<std::string> errors_;
 };
 

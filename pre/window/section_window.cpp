@@ -1,12 +1,9 @@
 #include "pre/window/section_window.h"
 
 #include "pre/core/section_form.h"
-#include "pre/window/section_key.h"
 
 namespace korvel::pre {
 
-SectionWindow::SectionWindow(QWidget* parent) : FormWidget(SectionForm(), SectionFormClicked, parent) {
-  SetPicture("Image1", DrawSectionKey());
-}
+SectionWindow::SectionWindow(QWidget* parent) : FormWidget(SectionForm(), SectionFormClicked, parent) {}
 
 }  // namespace korvel::pre

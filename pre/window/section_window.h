@@ -1,5 +1,5 @@
 #pragma once
-// frmMain of KORVEL_PRE drawn by Qt, with its key picture.
+// frmMain of KORVEL_PRE drawn by Qt.
 
 #include "common/window/form_widget.h"
 
