@@ -23,9 +23,6 @@ constexpr char kHelp[] =
     "two elevations, elements coloured by section; elements without a section\n"
     "or with missing joints in red (default in out.txt, out model.svg).\n"
     "A malformed input is an error naming its line; no picture is left then.\n";
-
-// out.txt of a million elements is some 60 MB; matcode0.txt is 154 short lines.
-constexpr std::size_t kModelFileLimit = std::size_t{1} << 30, kMatcodeLimit = 1 << 20;
 }  // namespace
 
 int RunPlot(const Arguments& args) {
@@ -52,9 +49,9 @@ int RunPlot(const Arguments& args) {
   return ReportErrors([&] {
     std::string picture;
     if (section) {
-      picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(kMatcodeLimit), input), input);
+      picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input), input);
     } else {
-      picture = plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(kModelFileLimit), input), input);
+      picture = plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
     }
     OutputFile file(output, OutputFile::Mode::kReplaceWhenDone);
     file.Write(picture);

@@ -68,4 +68,14 @@ std::string Utf8ToCp936(std::string_view utf8) { return Convert(utf8, "UTF-8", "
 std::string Cp936ToUtf8(std::string_view cp936) { return Convert(cp936, "CP936", "UTF-8"); }
 #endif
 
+std::string Cp936ToUtf8ForDisplay(std::string_view cp936) {
+  try {
+    return Cp936ToUtf8(cp936);
+  } catch (const Error&) {
+    std::string shown;
+    for (char c : cp936) shown += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return shown;
+  }
+}
+
 }  // namespace korvel

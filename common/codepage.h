@@ -11,4 +11,8 @@ namespace korvel {
 std::string Utf8ToCp936(std::string_view utf8);
 std::string Cp936ToUtf8(std::string_view cp936);
 
+// For a message or a picture: the text in UTF-8, or, where it holds bytes
+// that are no GBK text, its ASCII with every other byte shown as "?".
+std::string Cp936ToUtf8ForDisplay(std::string_view cp936);
+
 }  // namespace korvel

@@ -75,7 +75,7 @@ class Converter {
       HandleFor(static_cast<Table>(t), line);
     }
     if (inTable && reading_ == Reading::kClassic && ContinuedLines::EndsInContinuation(bytes)) {
-      result_.continuationLines.Note(LineExample(lineNumber));
+      result_.continuationLines.Note([&] { return LineExample(lineNumber); });
     }
   }
 
@@ -99,11 +99,12 @@ class Converter {
       const LoggedAssignment& assignment = progress_.assignments[i];
       if (assignment.found) continue;
       const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
-      result_.unmatchedAssignments.Note((onFrame ? "框架 " : "墙板 ") + FormatReal(assignment.label));
+      result_.unmatchedAssignments.Note([&] { return (onFrame ? "框架 " : "墙板 ") + FormatReal(assignment.label); });
     }
     for (int m = 1; m <= tables_.frameSections.count(); ++m) {
       const FrameSectionRow row = tables_.sectionInfo.Row(m);
-      if (row.fc == 0 || row.rebarFy == 0) result_.sectionsWithoutStrength.Note(ModelText(tables_.frameSections.Name(m)));
+      if (row.fc != 0 && row.rebarFy != 0) continue;
+      result_.sectionsWithoutStrength.Note([&] { return ModelText(tables_.frameSections.Name(m)); });
     }
     result_.droppedFrameSections = tables_.frameSections.DroppedCount();
     result_.droppedAreaSections = tables_.areaSections.DroppedCount();
@@ -146,7 +147,8 @@ class Converter {
         Joint joint;
         const RecordNotes notes = modern ? ReadModernJoint(line, joint) : ReadJoint(line, joint);
         if (notes.coordinatesMissing) {
-          result_.jointsWithoutCoordinates.Note("节点 " + FormatReal(joint.label) + "，" + LineExample(lineNumber_));
+          result_.jointsWithoutCoordinates.Note(
+              [&] { return "节点 " + FormatReal(joint.label) + "，" + LineExample(lineNumber_); });
         }
         AddElement(tables_.joints, joint, LogEntry::kJoint, notes);
         break;
@@ -199,9 +201,11 @@ class Converter {
 
   void NoteLabel(const RecordNotes& notes) {
     if (notes.nonNumericLabel.empty()) return;
-    std::string example = ModelText(notes.nonNumericLabel);
-    example.insert(0, 1, '"');
-    result_.nonNumericLabels.Note(example + "\"，" + LineExample(lineNumber_));
+    result_.nonNumericLabels.Note([&] {
+      std::string example = ModelText(notes.nonNumericLabel);
+      example.insert(0, 1, '"');
+      return example + "\"，" + LineExample(lineNumber_);
+    });
   }
 
   // The classic reading assigns at once, to elements read so far; the modern

@@ -29,8 +29,11 @@ struct Suspects {
   int count = 0;
   std::string first;  // UTF-8, ready for a message
 
-  void Note(const std::string& example) {
-    if (count++ == 0) first = example;
+  // `example` makes the UTF-8 text of the first; it runs only for that one,
+  // so a model with a million suspect records does not word a million.
+  template <typename Example>
+  void Note(Example&& example) {
+    if (count++ == 0) first = example();
   }
 };
 

@@ -3,6 +3,7 @@
 // every count followed by that many lines, CR LF line ends, quoted names.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,10 @@ struct ModelFile {
   std::vector<FrameSection> frameSections;
   std::vector<std::string> areaSections;
 };
+
+// The largest out.txt a reader takes whole: a model of a million elements
+// writes some 60 MB.
+inline constexpr std::size_t kModelFileLimit = std::size_t{1} << 30;
 
 // Throws Error naming the line of the first thing that does not fit.
 ModelFile ReadModelFile(std::string_view bytes, const std::string& fileName = "out.txt");

@@ -1,7 +1,6 @@
 #include "conv/core/warning_text.h"
 
 #include "common/codepage.h"
-#include "common/error.h"
 
 namespace korvel::conv {
 namespace {
@@ -20,13 +19,7 @@ std::string ModelText(std::string_view cp936) {
     i += width;
     whole = i;
   }
-  shown = shown.substr(0, whole);
-  std::string text;
-  try {
-    text = Cp936ToUtf8(shown);
-  } catch (const Error&) {
-    for (char c : shown) text += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-  }
+  const std::string text = Cp936ToUtf8ForDisplay(shown.substr(0, whole));
   return cut ? text + "…" : text;
 }
 

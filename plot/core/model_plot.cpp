@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/codepage.h"
-#include "common/error.h"
 #include "plot/core/palette.h"
 #include "plot/core/svg.h"
 
@@ -41,16 +40,6 @@ const std::array<View, 4> kViews = {{
     {"立面图（X-Z）", [](const Vec3& p) { return Point{p.x, -p.z}; }, {20, 540}},
     {"立面图（Y-Z）", [](const Vec3& p) { return Point{p.y, -p.z}; }, {600, 540}},
 }};
-
-std::string NameOf(const std::string& cp936) {
-  try {
-    return Cp936ToUtf8(cp936);
-  } catch (const Error&) {
-    std::string shown;
-    for (char c : cp936) shown += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return shown;
-  }
-}
 
 // The joints of an element that the joint block holds.
 class JointIndex {
@@ -174,7 +163,7 @@ double LegendBlock(Svg& svg, double y, const char* heading, const std::vector<st
     } else {
       svg.Line({x, y - 4}, {x + 16, y - 4}, "stroke=\"" + colour + "\" stroke-width=\"3\"");
     }
-    svg.Text(x + 22, y, std::to_string(m + 1) + " " + NameOf(names[m]) + "（" + std::to_string(counts[m + 1]) + "）",
+    svg.Text(x + 22, y, std::to_string(m + 1) + " " + Cp936ToUtf8ForDisplay(names[m]) + "（" + std::to_string(counts[m + 1]) + "）",
              "class=\"legend\"");
   }
   if (static_cast<int>(names.size()) > shown) {

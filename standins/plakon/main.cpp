@@ -15,9 +15,7 @@ int main(int argc, char**) {
     return 2;
   }
   try {
-    // A model of a million elements writes some 60 MB.
-    constexpr std::size_t kModelFileLimit = std::size_t{1} << 30;
-    const std::string bytes = korvel::InputFile("out.txt", "文件").ReadAll(kModelFileLimit);
+    const std::string bytes = korvel::InputFile("out.txt", "文件").ReadAll(korvel::conv::kModelFileLimit);
     const std::string listing = korvel::standins::ModelListing(korvel::conv::ReadModelFile(bytes));
     korvel::OutputFile out("data.mfd", korvel::OutputFile::Mode::kReplaceWhenDone);
     out.Write(listing);

@@ -13,8 +13,8 @@
 
 namespace {
 
-// A job file is only measured; a material code file has 154 short lines.
-constexpr std::size_t kJobLimit = std::size_t{1} << 30, kMatcodeLimit = 1 << 20;
+// A job file is only measured.
+constexpr std::size_t kJobLimit = std::size_t{1} << 30;
 
 std::string ReadAll(const std::string& name, std::size_t limit) {
   return korvel::InputFile(name, "文件").ReadAll(limit);
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   try {
     const std::string data = ReadAll(job + ".dat", kJobLimit);
     const korvel::pre::FiberSection section =
-        korvel::pre::ReadMatcodeFile(ReadAll("matcode0.txt", kMatcodeLimit));
+        korvel::pre::ReadMatcodeFile(ReadAll("matcode0.txt", korvel::pre::kMatcodeFileLimit));
     korvel::OutputFile log(job + ".log", korvel::OutputFile::Mode::kReplaceWhenDone);
     log.Write(korvel::standins::JobLog(job, data.size(), section));
     log.Commit();
