@@ -13,15 +13,17 @@ namespace korvel {
 namespace {
 
 std::optional<FileState> StateOfHandle(HANDLE handle) {
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (GetFileType(handle) != FILE_TYPE_DISK) return FileState{};  // a device (NUL, CON) or a pipe
   BY_HANDLE_FILE_INFORMATION info{};
-  if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info)) return std::nullopt;
+  if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
   FileState state;
   state.device = info.dwVolumeSerialNumber;
   state.index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
   state.size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
   state.modified = static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
                                              info.ftLastWriteTime.dwLowDateTime);
-  state.regular = GetFileType(handle) == FILE_TYPE_DISK && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  state.regular = !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
   return state;
 }
 

@@ -23,6 +23,7 @@ struct FileState {
 };
 
 // Nothing when the file cannot be examined (a path: when it does not exist).
+// A device or a pipe on Windows has no identity: only `regular` is false.
 std::optional<FileState> StateOfOpenFile(int fd);
 std::optional<FileState> StateOfFile(const std::filesystem::path& file);  // through links
 

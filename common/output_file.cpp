@@ -17,6 +17,9 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+
+#include <chrono>
+#include <thread>
 #define KORVEL_OPEN _wopen
 #define KORVEL_ACCESS _waccess
 #define KORVEL_TRUNCATE _chsize
@@ -192,6 +195,19 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target, const std::
   }
 }
 
+// Windows replaces no file that is open, and another writer of the same file
+// holds it open for a moment after its own rename: a denial is tried again a
+// bounded number of times.
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error) {
+  std::filesystem::rename(from, to, error);
+#ifdef _WIN32
+  for (int retry = 0; retry < 500 && error == std::errc::permission_denied; ++retry) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::filesystem::rename(from, to, error);
+  }
+#endif
+}
+
 // A replacement keeps the permissions of the file it replaces.
 void KeepPermissions(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
@@ -244,11 +260,10 @@ OutputFile::OutputFile(std::filesystem::path target, Mode mode)
 // pipe named as an output, or linked to by one, is refused.
 bool OutputFile::RefuseAllButRegular(const std::filesystem::path& file) {
   std::error_code error;
-  const auto status = std::filesystem::status(file, error);
-  if (std::filesystem::is_directory(status)) Fail("无法写入", SystemReason(EISDIR));
-  if (!std::filesystem::exists(status)) return false;
-  if (!std::filesystem::is_regular_file(status)) Fail("无法写入", kNotRegularFile);
-  return true;
+  if (std::filesystem::is_directory(file, error)) Fail("无法写入", SystemReason(EISDIR));
+  const auto state = StateOfFile(file);
+  if (state && !state->regular) Fail("无法写入", kNotRegularFile);
+  return state.has_value();
 }
 
 // Opened without blocking, so a pipe put in the file's place meanwhile fails
@@ -308,7 +323,7 @@ void OutputFile::Commit() {
     // Renamed while still open and locked: until then no other writer's
     // clean-up can take the temporary for abandoned.
     std::error_code renamed;
-    std::filesystem::rename(written_, replaced_, renamed);
+    RenameOver(written_, replaced_, renamed);
     if (renamed) {
       Discard();
       Fail("无法替换", SystemReason(renamed.value()));

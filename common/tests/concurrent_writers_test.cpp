@@ -25,7 +25,7 @@ using test_support::TempFolder;
 // every step of the other's life meets it a few hundred times.
 TEST(ConcurrentWriters, EveryReplacementOfOneFileLandsWhole) {
   TempFolder folder;
-  constexpr int kRounds = 300;
+  constexpr int kRounds = 200;
   std::atomic<int> failures{0};
   std::string firstFailure;
   auto writer = [&](const std::string& content) {
