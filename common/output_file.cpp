@@ -296,12 +296,8 @@ void OutputFile::OpenInPlace(bool existed) {
 }
 
 OutputFile::~OutputFile() {
-  if (file_) Discard();
-}
-
-void OutputFile::Discard() {
+  if (!file_) return;
   std::fclose(file_);
-  file_ = nullptr;
   if (mode_ == Mode::kReplaceWhenDone) {
     std::error_code ignored;
     std::filesystem::remove(written_, ignored);
@@ -313,25 +309,25 @@ void OutputFile::Write(std::string_view bytes) {
 }
 
 void OutputFile::Commit() {
-  if (std::fflush(file_) != 0) {
-    const int error = errno;
-    Discard();
-    Fail("写入失败", SystemReason(error));
-  }
-  if (mode_ == Mode::kReplaceWhenDone) {
-    KeepPermissions(replaced_, written_);
-    // Renamed while still open and locked: until then no other writer's
-    // clean-up can take the temporary for abandoned.
-    std::error_code renamed;
-    RenameOver(written_, replaced_, renamed);
-    if (renamed) {
-      Discard();
-      Fail("无法替换", SystemReason(renamed.value()));
-    }
-  }
-  const bool closed = std::fclose(file_) == 0;
+  if (mode_ == Mode::kReplaceWhenDone) KeepPermissions(replaced_, written_);
+  // Closing reports what a network file system keeps until then, so it comes
+  // before the rename; a second descriptor of the same open file keeps the
+  // temporary locked until it is renamed, so no other writer's clean-up takes
+  // it for abandoned meanwhile.
+  const int lockHolder = mode_ == Mode::kReplaceWhenDone ? dup(fileno(file_)) : -1;
+  int failure = std::fflush(file_) == 0 ? 0 : errno;
+  if (std::fclose(file_) != 0 && failure == 0) failure = errno;
   file_ = nullptr;
-  if (!closed) Fail("写入失败", SystemReason(errno));
+  std::error_code renamed;
+  if (failure == 0 && mode_ == Mode::kReplaceWhenDone) RenameOver(written_, replaced_, renamed);
+  if (lockHolder >= 0) close(lockHolder);
+  if (failure == 0 && !renamed) return;
+  if (mode_ == Mode::kReplaceWhenDone) {
+    std::error_code ignored;
+    std::filesystem::remove(written_, ignored);
+  }
+  if (renamed) Fail("无法替换", SystemReason(renamed.value()));
+  Fail("写入失败", SystemReason(failure));
 }
 
 void OutputFile::Fail(const std::string& what, const std::string& reason) {

@@ -36,7 +36,6 @@ class OutputFile {
  private:
   bool RefuseAllButRegular(const std::filesystem::path& file);  // true when it exists
   void OpenInPlace(bool existed);
-  void Discard();
   [[noreturn]] void Fail(const std::string& what, const std::string& reason);
 
   std::filesystem::path target_;    // as given, for messages
