@@ -190,8 +190,15 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target, const std::
     const int fd = KORVEL_OPEN(entry.path().c_str(), O_WRONLY | O_BINARY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
     if (fd < 0) continue;
     const bool abandoned = IsRegular(fd) && TryLockExclusive(fd) == LockResult::kLocked && StillNamed(fd, entry.path());
-    close(fd);
+#ifdef _WIN32
+    close(fd);  // Windows removes no open file; nor does it let this one open a temporary still being written
     if (abandoned) std::filesystem::remove(entry.path(), error);
+#else
+    // Removed while still locked: a writer that has just created it and locks
+    // it next then finds it gone and takes a new one.
+    if (abandoned) std::filesystem::remove(entry.path(), error);
+    close(fd);
+#endif
   }
 }
 
