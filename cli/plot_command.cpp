@@ -1,4 +1,10 @@
+#include <cstdio>
 #include <string>
+#include <string_view>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "cli/commands.h"
 #include "cli/report.h"
@@ -22,7 +28,21 @@ constexpr char kHelp[] =
     "matcode0.txt, out matcode0.svg). model: an axonometric view, the plan and\n"
     "two elevations, elements coloured by section; elements without a section\n"
     "or with missing joints in red (default in out.txt, out model.svg).\n"
+    "-o - (or /dev/stdout) writes the picture to standard output; any other\n"
+    "FILE.svg must be a regular file or a new one, never a device or a pipe.\n"
     "A malformed input is an error naming its line; no picture is left then.\n";
+
+// Standard output is written as it stands (a pipe, a terminal, a file it was
+// redirected to); main reports a failed write.
+bool IsStandardOutput(std::string_view name) { return name == "-" || name == "/dev/stdout"; }
+
+void WriteStandardOutput(const std::string& picture) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  std::fwrite(picture.data(), 1, picture.size(), stdout);
+}
+
 }  // namespace
 
 int RunPlot(const Arguments& args) {
@@ -53,6 +73,7 @@ int RunPlot(const Arguments& args) {
     } else {
       picture = plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
     }
+    if (IsStandardOutput(output)) return WriteStandardOutput(picture);
     OutputFile file(output, OutputFile::Mode::kReplaceWhenDone);
     file.Write(picture);
     file.Commit();

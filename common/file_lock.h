@@ -4,8 +4,14 @@
 
 namespace korvel {
 
-// Takes an exclusive lock on the open descriptor without waiting; false when
-// another open file holds it. The lock ends when the descriptor is closed.
-bool TryLockExclusive(int fd);
+enum class LockResult {
+  kLocked,
+  kHeldElsewhere,
+  kUnsupported,  // the file system keeps no locks (some network and FUSE file systems)
+};
+
+// Takes an exclusive lock on the open descriptor without waiting. The lock
+// ends when the descriptor is closed.
+LockResult TryLockExclusive(int fd);
 
 }  // namespace korvel

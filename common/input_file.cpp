@@ -1,7 +1,6 @@
 #include "common/input_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 
@@ -16,33 +15,27 @@
 namespace korvel {
 namespace {
 
-constexpr char kNotRegular[] = "不是普通文件（可能是管道或设备）";
-
 #ifdef _WIN32
-std::FILE* OpenRegular(const std::filesystem::path& file, int& error, bool& regular, std::uint64_t& size) {
+std::FILE* OpenRegular(const std::filesystem::path& file, int& error, FileState& state) {
   std::FILE* opened = _wfopen(file.c_str(), L"rb");
   if (!opened) {
     error = errno;
     return nullptr;
   }
-  struct _stat64 status {};
-  regular = _fstat64(_fileno(opened), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
-  size = static_cast<std::uint64_t>(status.st_size);
+  state = StateOfOpenFile(_fileno(opened)).value_or(FileState{});
   return opened;
 }
 #else
 // Opening without blocking keeps a pipe nobody writes to from hanging the
 // open itself; the descriptor blocks again once it is known to be a file.
-std::FILE* OpenRegular(const std::filesystem::path& file, int& error, bool& regular, std::uint64_t& size) {
+std::FILE* OpenRegular(const std::filesystem::path& file, int& error, FileState& state) {
   const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     error = errno;
     return nullptr;
   }
-  struct stat status {};
-  regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-  size = static_cast<std::uint64_t>(status.st_size);
-  if (regular) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  state = StateOfOpenFile(fd).value_or(FileState{});
+  if (state.regular) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   std::FILE* opened = fdopen(fd, "rb");
   if (!opened) {
     error = errno;
@@ -60,13 +53,12 @@ InputFile::InputFile(const std::filesystem::path& file, std::string what)
   std::error_code ignored;
   if (std::filesystem::is_directory(file, ignored)) Fail(SystemReason(EISDIR));
   int error = 0;
-  bool regular = false;
-  file_ = OpenRegular(file, error, regular, size_);
+  file_ = OpenRegular(file, error, opened_);
   if (!file_) Fail(SystemReason(error));
-  if (!regular) {
+  if (!opened_.regular) {
     std::fclose(file_);
     file_ = nullptr;
-    Fail(kNotRegular);
+    Fail(kNotRegularFile);
   }
 }
 
@@ -97,6 +89,15 @@ std::string InputFile::ReadAll(std::size_t limit) {
     bytes.append(buffer, got);
   }
   return bytes;
+}
+
+void InputFile::CheckUnchanged() const {
+#ifdef _WIN32
+  const auto now = StateOfOpenFile(_fileno(file_));
+#else
+  const auto now = StateOfOpenFile(fileno(file_));
+#endif
+  if (!now || !now->SameContentStateAs(opened_)) Fail(what_ + "在读取时被改动");
 }
 
 void InputFile::Fail(const std::string& reason) const {

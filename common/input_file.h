@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/file_state.h"
+
 namespace korvel {
 
 class InputFile {
@@ -28,15 +30,22 @@ class InputFile {
   std::string ReadAll(std::size_t limit);
 
   // The file's size when it was opened, and moving to a byte of it.
-  std::uint64_t size() const { return size_; }
+  std::uint64_t size() const { return opened_.size; }
   void Seek(std::uint64_t offset);
+
+  // What the file was when it was opened: which file, how large, changed when.
+  const FileState& opened() const { return opened_; }
+  // Throws Error "<what>在读取时被改动" when the file's size or time of
+  // change is no longer what it was when it was opened: what was read may
+  // then be a part of it, or a mix of two versions.
+  void CheckUnchanged() const;
 
   // The error for this file, worded like every other.
   [[noreturn]] void Fail(const std::string& reason) const;
 
  private:
   std::FILE* file_ = nullptr;
-  std::uint64_t size_ = 0;
+  FileState opened_;
   std::string what_, name_;
 };
 

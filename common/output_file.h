@@ -3,7 +3,8 @@
 // under a temporary name and renamed over it only when complete, so a failure
 // leaves the old file as it was; the replacement keeps the old file's
 // permissions, and a symbolic link is written through to its target. A log
-// file is written in place, by one writer at a time.
+// file is written in place, by one writer at a time. Only a regular file is
+// ever written: a device, a pipe or a folder in an output's place is refused.
 
 #include <cstdio>
 #include <filesystem>
@@ -16,8 +17,8 @@ class OutputFile {
  public:
   enum class Mode { kReplaceWhenDone, kWriteInPlace };
 
-  // Throws Error naming the file when it cannot be created, or when another
-  // writer holds a log file.
+  // Throws Error naming the file when it cannot be created, is not a regular
+  // file, or when another writer holds a log file.
   OutputFile(std::filesystem::path target, Mode mode);
   ~OutputFile();  // an uncommitted replacement is discarded
   OutputFile(const OutputFile&) = delete;
@@ -28,8 +29,13 @@ class OutputFile {
   void Commit();
 
   const std::filesystem::path& target() const { return target_; }
+  // A file written in place holds its lock, unless its file system keeps no
+  // locks: then it is written all the same, and a second writer is not kept out.
+  bool locked() const { return locked_; }
 
  private:
+  bool RefuseAllButRegular(const std::filesystem::path& file);  // true when it exists
+  void OpenInPlace(bool existed);
   [[noreturn]] void Fail(const std::string& what, const std::string& reason);
 
   std::filesystem::path target_;    // as given, for messages
@@ -37,6 +43,7 @@ class OutputFile {
   std::filesystem::path written_;   // the temporary file, or the log itself
   std::FILE* file_ = nullptr;
   Mode mode_;
+  bool locked_ = false;
 };
 
 // The file's name as a user reads it in a message.

@@ -177,6 +177,15 @@ TEST_F(KorvelCommand, PlotOfAMalformedFileNamesTheLineAndLeavesNoPicture) {
   EXPECT_EQ(Korvel("plot model -o"), 2);
 }
 
+TEST_F(KorvelCommand, PlotWritesToStandardOutputOnRequest) {
+  EXPECT_EQ(Korvel("pre '" + kSource + "/examples/column-400x600.section'"), 0) << err_;
+  for (const char* output : {"-", "/dev/stdout"}) {
+    EXPECT_EQ(Korvel(std::string("plot section -o ") + output), 0) << err_;
+    EXPECT_TRUE(out_.starts_with("<?xml") && out_.ends_with("</svg>\n")) << output;
+  }
+  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"matcode0.txt"});
+}
+
 TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_EQ(Korvel(""), 2);
   EXPECT_EQ(Korvel("frobnicate"), 2);

@@ -303,6 +303,7 @@ int DeclaredInTail(InputFile& file, std::size_t bufferSize) {
 
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
   auto file = std::make_unique<InputFile>(model, "模型文件");  // before any file is touched
+  RefuseOutputAsModel(*file);
   OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
   ListWriter log(logFile);
   ConversionResult result;
@@ -324,6 +325,7 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
     file = std::make_unique<InputFile>(model, "模型文件");
     ReadThrough(*file, model, options, *converter, result, log, logFile);
   }
+  file->CheckUnchanged();
   converter->Finish();
 
   // out.txt is written on a second core while the log is completed; it
@@ -350,6 +352,7 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
   if (modelFailure) std::rethrow_exception(modelFailure);
   modelFile->Commit();
   logFile.Commit();
+  result.unlockedFolder = !logFile.locked();
 
   if (options.startTool) {
     result.toolStartTried = true;

@@ -45,6 +45,7 @@ struct ConversionResult {
   int droppedFrameSections = 0, droppedAreaSections = 0;
   Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars,
       nonNumericLabels, continuationLines;
+  bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;
   StartResult toolStart;
 

@@ -31,6 +31,9 @@ std::vector<std::string> ConversionResult::Warnings() const {
   suspect(unknownBars, " 种钢筋名称不在 \"REBAR SIZES\" 表中，BarSize 记为 0");
   suspect(nonNumericLabels, " 个编号不是数字，按 0 读取");
   suspect(continuationLines, " 行以 \" _\" 续行，旧版读法把下一行当作单独的记录");
+  if (unlockedFolder) {
+    warnings.push_back("当前文件夹所在的文件系统不支持文件锁：同时在这里运行的另一个转换不会被阻止");
+  }
   if (toolStartTried && !toolStart.started) {
     warnings.push_back(std::string("无法启动 ") + kToolName + "：" + toolStart.problem);
   }

@@ -22,6 +22,15 @@ void SectionNumbers(ListWriter& out, const FrameSectionRow& row) {
 
 }  // namespace
 
+void RefuseOutputAsModel(const InputFile& model) {
+  for (const char* output : {kProgressLogName, kModelFileName}) {
+    const auto state = StateOfFile(output);
+    if (state && state->SameFileAs(model.opened())) {
+      model.Fail(std::string("与转换要写入的 \"") + output + "\" 是同一个文件，转换会毁掉它");
+    }
+  }
+}
+
 void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables) {
   const ProgressMessages& say = Messages();
   int joint = 0, frame = 0, area = 0;

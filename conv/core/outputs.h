@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "common/input_file.h"
 #include "common/list_writer.h"
 #include "common/output_file.h"
 #include "conv/core/model_tables.h"
@@ -15,6 +16,11 @@ namespace korvel::conv {
 
 inline constexpr char kProgressLogName[] = "debug.txt";
 inline constexpr char kModelFileName[] = "out.txt";
+
+// A model that is "debug.txt" or "out.txt" under another name would be
+// truncated or replaced by its own conversion: it is refused before either
+// file is touched.
+void RefuseOutputAsModel(const InputFile& model);
 
 // One line per element and assignment line read, in input order.
 void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables);

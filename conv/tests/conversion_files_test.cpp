@@ -1,0 +1,109 @@
+// A conversion's model and its own files: a model that is one of them under
+// another name, a log that is no regular file, a folder that keeps no locks,
+// and a model changed while it is read.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "common/error.h"
+#include "common/input_file.h"
+#include "conv/core/conversion.h"
+#include "common/tests/temp_folder.h"
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "common/tests/unsupported_locks.h"
+#endif
+
+namespace korvel::conv {
+namespace {
+
+using test_support::CurrentFolder;
+using test_support::TempFolder;
+
+constexpr char kModel[] = "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0\r\n";
+
+class ConversionFiles : public ::testing::Test {
+ protected:
+  ConversionFiles() : here_(folder_.path()) {}
+
+  // The error of a conversion that must fail.
+  std::string RefusalOf(const std::string& model) {
+    try {
+      SAP2KREAD(model, ConversionOptions{.startTool = false});
+    } catch (const Error& e) {
+      return e.what();
+    }
+    return "converted";
+  }
+
+  TempFolder folder_;
+  CurrentFolder here_;
+};
+
+TEST_F(ConversionFiles, ModelThatIsItsOwnLogOrModelFileIsRefusedBeforeEitherIsTouched) {
+  folder_.Write("debug.txt", kModel);
+  folder_.Write("out.txt", kModel);
+  std::filesystem::create_hard_link("out.txt", "copy.s2k");
+#ifndef _WIN32
+  std::filesystem::create_symlink("debug.txt", "link.s2k");
+#endif
+  for (const char* model : {"debug.txt", "out.txt", "copy.s2k", "link.s2k"}) {
+    if (!std::filesystem::exists(model)) continue;
+    const std::string refusal = RefusalOf(model);
+    EXPECT_NE(refusal.find(std::string("\"") + model + "\""), std::string::npos) << refusal;
+    EXPECT_EQ(folder_.Read("debug.txt"), kModel) << model;
+    EXPECT_EQ(folder_.Read("out.txt"), kModel) << model;
+  }
+}
+
+// A file's size and time of change, when it was opened and after it was read.
+TEST(ModelChangedWhileRead, CutGrownOrRewrittenModelIsNamed) {
+  TempFolder folder;
+  const auto model = folder.Path("m.s2k");
+  auto changedWhileRead = [&](auto change) {
+    folder.Write("m.s2k", kModel);
+    InputFile file(model, "模型文件");
+    file.ReadAll(1 << 20);
+    change();
+    try {
+      file.CheckUnchanged();
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("\"" + model.string() + "\"：模型文件在读取时被改动"), std::string::npos)
+          << e.what();
+      return true;
+    }
+    return false;
+  };
+  EXPECT_FALSE(changedWhileRead([] {}));
+  EXPECT_TRUE(changedWhileRead([&] { std::filesystem::resize_file(model, 10); }));
+  EXPECT_TRUE(changedWhileRead([&] { std::filesystem::resize_file(model, sizeof kModel * 2); }));
+  EXPECT_TRUE(changedWhileRead([&] {
+    const auto before = std::filesystem::last_write_time(model);
+    folder.Write("m.s2k", std::string(sizeof kModel - 1, 'x'));
+    std::filesystem::last_write_time(model, before + std::chrono::seconds(1));
+  }));
+}
+
+#ifndef _WIN32
+TEST_F(ConversionFiles, LogThatIsAPipeIsRefusedWithoutWaiting) {
+  folder_.Write("m.s2k", kModel);
+  folder_.Write("out.txt", "old");
+  ASSERT_EQ(mkfifo("debug.txt", 0600), 0);
+  EXPECT_NE(RefusalOf("m.s2k").find("\"debug.txt\"：不是普通文件"), std::string::npos);
+  EXPECT_EQ(folder_.Read("out.txt"), "old");
+}
+
+TEST_F(ConversionFiles, FolderWithoutLocksIsConvertedWithAWarning) {
+  folder_.Write("m.s2k", kModel);
+  test_support::UnsupportedLocks noLocks;
+  const ConversionResult result = SAP2KREAD("m.s2k", ConversionOptions{.startTool = false});
+  ASSERT_EQ(result.Warnings().size(), 1u);
+  EXPECT_NE(result.Warnings()[0].find("不支持文件锁"), std::string::npos) << result.Warnings()[0];
+  EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
+}
+#endif
+
+}  // namespace
+}  // namespace korvel::conv
