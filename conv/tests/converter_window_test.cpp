@@ -88,7 +88,7 @@ TEST_F(ConverterWindowTest, UnreadableNameIsReportedAndTheWindowCanConvertAgain)
   ASSERT_EQ(errors_.size(), 2);
   EXPECT_TRUE(errors_[1].contains("missing.s2k"));
   EXPECT_FALSE(folder_.Has("debug.txt"));
-  folder_.Write("ok.s2k", "nothing\r\n");
+  folder_.Write("ok.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "ok.s2k";
   ClickStart();
   EXPECT_EQ(errors_.size(), 2);
@@ -106,7 +106,7 @@ TEST_F(ConverterWindowTest, OverflowNamesTheLine) {
 
 TEST_F(ConverterWindowTest, FailedToolStartIsAWarningAfterTheFilesAreWritten) {
   std::filesystem::remove(tool_.folder().Path("Plakon.exe"));
-  folder_.Write("ok.s2k", "nothing\r\n");
+  folder_.Write("ok.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "ok.s2k";
   ClickStart();
   ASSERT_EQ(warnings_.size(), 1);
@@ -116,7 +116,7 @@ TEST_F(ConverterWindowTest, FailedToolStartIsAWarningAfterTheFilesAreWritten) {
 
 TEST_F(ConverterWindowTest, SecondConversionReplacesTheFiles) {
   folder_.Write("a.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=0\r\n");
-  folder_.Write("b.s2k", "nothing\r\n");
+  folder_.Write("b.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "a.s2k";
   ClickStart();
   answer_ = "b.s2k";

@@ -16,7 +16,8 @@ Joint JointOf(std::string_view line) {
 
 Joint ModernJointOf(std::string_view line, RecordNotes* notes = nullptr) {
   Joint joint;
-  const RecordNotes got = ReadModernJoint(ModelLine(line), joint);
+  ElementNames names;
+  const RecordNotes got = ReadModernJoint(ModelLine(line), joint, names);
   if (notes) *notes = got;
   return joint;
 }
