@@ -31,7 +31,7 @@ std::vector<std::string> ConversionResult::Warnings() const {
   suspect(sectionsWithoutStrength, " 个框架截面的 Fc 或 RebarFy 为 0");
   suspect(unknownBars, " 种钢筋名称不在 \"REBAR SIZES\" 表中，BarSize 记为 0");
   suspect(nonNumericLabels, " 个编号不是数字，按 0 读取");
-  suspect(numberedNames, " 个单元名称不是数字，已编为大于数字编号的整数，名称与编号的对照见 labels.txt");
+  suspect(numberedNames, " 个编号是名称而不是数字，已编为大于数字编号的整数，名称与编号的对照见 labels.txt");
   suspect(missingJoints, " 个单元引用了不存在的节点");
   suspect(designedSections, " 个框架截面由截面设计器绘制，尺寸和钢筋未读取（t2、t3、Cover、BarSize 和 RebarFy 可能为 0）");
   suspect(continuationLines, " 行以 \" _\" 续行，旧版读法把下一行当作单独的记录");
