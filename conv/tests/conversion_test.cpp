@@ -90,6 +90,26 @@ TEST_F(Conversion, CommaSplitsALineIntoTwoRecords) {
   EXPECT_TRUE(Out().starts_with("2\r\n1,0,0,5\r\n2,0,0,6\r\n")) << Out();
 }
 
+TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
+  folder_.Write("out.txt", "old");
+  folder_.Write("debug.txt", "log");
+  folder_.Write("labels.txt", "names");
+  for (const std::string& model : {std::string(), Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}),
+                                  std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
+    try {
+      Convert(model);
+      FAIL() << "converted";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("\"model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Out(), "old");
+    EXPECT_EQ(Debug(), "log");
+    EXPECT_EQ(folder_.Read("labels.txt"), "names");
+  }
+  EXPECT_NO_THROW(Convert(Crlf({"", "   TABLE:  \"X\""}))) << "a header after leading blanks";
+  EXPECT_FALSE(folder_.Has("labels.txt")) << "a conversion without names removes it";
+}
+
 TEST_F(Conversion, FirstRowWithTheLabelReceivesTheSection) {
   Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ", "   Frame=6   JointI=2   JointJ=3 ",
                 "   Frame=5   JointI=3   JointJ=4 ", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",

@@ -99,6 +99,24 @@ TEST(ReadFrameCon, TakesLabelAndBothJoints) {
   EXPECT_EQ(last, (Frame{3, 1, 0, 0}));
 }
 
+// Names get marks while the file is read and numbers above the largest
+// numeric label of their kind once it is read.
+TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
+  ElementNames names;
+  const ReadingRules modern{Reading::kModern, &names};
+  Frame named, numbered;
+  const RecordNotes notes = ReadFrameCon(ModelLine("Frame=Col10   JointI=N5   JointJ=7"), named, modern);
+  EXPECT_EQ(notes.nonNumericLabel, "Col10");
+  ReadFrameCon(ModelLine("Frame=12.0   JointI=-3   JointJ=N5"), numbered, modern);
+  EXPECT_EQ(numbered.jointI, -3);
+  EXPECT_EQ(names.Final(ElementKind::kFrame, named.label), 13);
+  EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointI), 8);
+  EXPECT_EQ(names.Final(ElementKind::kJoint, numbered.jointJ), 8) << "the same name, the same number";
+  EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointJ), 7);
+  for (const char* label : {"~12", "12A", "B3"}) EXPECT_FALSE(ElementNames::IsNumber(label)) << label;
+  for (const char* label : {"12", "-3", "1,5"}) EXPECT_TRUE(ElementNames::IsNumber(label)) << label;
+}
+
 TEST(ReadAreaCon, ThreeJointAreaWithThicknessFromVolumeAndSurface) {
   EXPECT_EQ(AreaOf("Area=5   NumJoints=3   Joint1=1   Joint2=2   Joint3=3   AreaArea=2   Volume=0.5   X=1"),
             (Area{5, {1, 2, 3, 0}, 0.25, 0}));
