@@ -372,7 +372,8 @@ int DeclaredInTail(InputFile& file, std::size_t bufferSize) {
 // start a table within their first lines, so only a refused file is read
 // through.
 bool StartsATable(InputFile& file, std::size_t bufferSize) {
-  LineReader lines(file, bufferSize);
+  constexpr std::size_t kLookBytes = 64 << 10;  // enough for the first lines, cheap for a small model
+  LineReader lines(file, std::min(bufferSize, kLookBytes));
   while (!lines.AtEnd()) {
     std::string_view line = lines.Next();
     line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
