@@ -37,9 +37,10 @@ double ElementNames::Label(ElementKind kind, std::string_view text, double numbe
     of.base = std::max(of.base, std::floor(number));
     return number;
   }
-  const auto [found, added] = of.order.try_emplace(std::string(text), of.names.size() + 1);
-  if (added) of.names.emplace_back(text);
-  return Mark(found->second);
+  if (const auto found = of.order.find(text); found != of.order.end()) return Mark(found->second);
+  of.names.emplace_back(text);
+  of.order.emplace(of.names.back(), of.names.size());
+  return Mark(of.names.size());
 }
 
 int ElementNames::count() const {

@@ -7,10 +7,10 @@
 // each name gets a whole number above it, in order of first appearance.
 
 #include <array>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace korvel::conv {
 
@@ -32,14 +32,14 @@ class ElementNames {
   double Final(ElementKind kind, double label) const;
 
   // The names of a kind in the order of their numbers.
-  const std::vector<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }
+  const std::deque<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }
   // The number of the n-th name of a kind (from 1).
   double NumberOf(ElementKind kind, std::size_t n) const { return of_[Index(kind)].base + static_cast<double>(n); }
 
  private:
   struct OfKind {
-    std::unordered_map<std::string, std::size_t> order;  // name -> 1, 2, 3 ...
-    std::vector<std::string> names;
+    std::deque<std::string> names;                            // they never move
+    std::unordered_map<std::string_view, std::size_t> order;  // name -> 1, 2, 3 ...
     double base = 0;  // names are numbered base + 1, base + 2 ...
   };
   static std::size_t Index(ElementKind kind) { return static_cast<std::size_t>(kind); }
