@@ -395,7 +395,7 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
   auto file = std::make_unique<InputFile>(model, "模型文件");  // before any file is touched
   if (!StartsATable(*file, options.bufferSize)) {
     throw FileError("模型文件 \"" + DisplayName(model) + "\"",
-                    "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式）：没有一行以 TABLE: 开始一张表");
+                    "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
   }
   file->Seek(0);
   OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
