@@ -62,10 +62,13 @@ TEST_F(ConverterWindowTest, LaysOutItsControlsWithTheStartButtonFocused) {
 }
 
 TEST_F(ConverterWindowTest, ConvertsTheNamedModelAndStartsTheTool) {
-  folder_.Write("frame.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=2.5\r\n");
+  folder_.Write("frame.s2k",
+                "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=2.5\r\n"
+                "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0\r\n \r\n"
+                "TABLE:  \"CONNECTIVITY - FRAME\"\r\n   Frame=1   JointI=2   JointJ=1 \r\n");
   answer_ = "frame.s2k";
   ClickStart();
-  EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,0,0,2.5\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(folder_.Read("out.txt"), "2\r\n1,0,0,2.5\r\n2,0,0,0\r\n1\r\n1,2,1,0\r\n0\r\n0\r\n0\r\n");
   EXPECT_TRUE(folder_.Has("debug.txt"));
   EXPECT_NE(tool_.WaitForRecord(), "<not started>");
   EXPECT_TRUE(errors_.isEmpty());
