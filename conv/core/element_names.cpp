@@ -32,7 +32,7 @@ bool ElementNames::IsNumber(std::string_view text) {
 
 double ElementNames::Label(ElementKind kind, std::string_view text, double number) {
   OfKind& of = of_[Index(kind)];
-  if (IsNumber(text)) {
+  if (text.empty() || IsNumber(text)) {  // an empty value names nothing: it reads as 0
     // Names are numbered above every numeric label, and above 0.
     of.base = std::max(of.base, std::floor(number));
     return number;

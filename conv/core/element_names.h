@@ -22,8 +22,8 @@ class ElementNames {
   // (12, 12.0, -3, 12,5 with a decimal comma); Col10, ~12 and 12A are names.
   static bool IsNumber(std::string_view text);
 
-  // The label that a value of `kind` stands for: `number` for a number,
-  // otherwise the mark of the name.
+  // The label that a value of `kind` stands for: `number` for a number or an
+  // empty value, otherwise the mark of the name.
   double Label(ElementKind kind, std::string_view text, double number);
 
   int count() const;  // distinct names of all kinds

@@ -113,6 +113,9 @@ TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
   EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointI), 8);
   EXPECT_EQ(names.Final(ElementKind::kJoint, numbered.jointJ), 8) << "the same name, the same number";
   EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointJ), 7);
+  Frame unnamed;
+  ReadFrameCon(ModelLine("Frame=   JointI=1"), unnamed, modern);
+  EXPECT_EQ(unnamed.label, 0) << "an empty value is no name";
   for (const char* label : {"~12", "12A", "B3"}) EXPECT_FALSE(ElementNames::IsNumber(label)) << label;
   for (const char* label : {"12", "-3", "1,5"}) EXPECT_TRUE(ElementNames::IsNumber(label)) << label;
 }
