@@ -101,7 +101,9 @@ std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, co
       {ElementKind::kJoint, "joint"}, {ElementKind::kFrame, "frame"}, {ElementKind::kArea, "area"}};
   for (const auto& [kind, word] : kKinds) {
     const std::deque<std::string>& named = names.Names(kind);
-    for (std::size_t n = 1; n <= named.size(); ++n) out.Text(word).Text(named[n - 1]).Real(names.NumberOf(kind, n)).EndLine();
+    for (std::size_t n = 1; n <= named.size(); ++n) {
+      out.Text(word).Text(named[n - 1]).Real(names.NumberOf(kind, n)).EndLine();
+    }
   }
   out.Flush();
   return target;
