@@ -1,8 +1,8 @@
 #include "conv/core/element_names.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
-#include <algorithm>
 #include <cstdint>
 
 #include "common/lenient_number.h"
