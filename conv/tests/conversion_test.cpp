@@ -288,6 +288,9 @@ TEST_F(Conversion, ModelDeclaringSap2000TwelveOrLaterGetsTheModernReading) {
   EXPECT_EQ(result.reading, Reading::kModern);
   EXPECT_EQ(result.declaredVersion, 12);
   EXPECT_EQ(Out(), "1\r\n1,1,2,3\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+  std::string bridge = ModernModel("1.0.0");
+  bridge.replace(bridge.find("SAP2000"), 7, "CSiBridge");
+  EXPECT_EQ(Convert(bridge).reading, Reading::kModern) << "CSiBridge in any version";
 }
 
 // A large model whose declaration stands in its last megabyte, as SAP2000's
