@@ -11,12 +11,15 @@ namespace {
 constexpr char kHelp[] =
     "usage: korvel convert [--no-tool] [--classic | --modern] MODEL.s2k\n"
     "\n"
-    "Converts the SAP2000 text model MODEL.s2k as TRELVO's start button does:\n"
+    "Converts the SAP2000 text model MODEL.s2k (or a CSiBridge MODEL.b2k) as\n"
+    "TRELVO's start button does:\n"
     "writes debug.txt and out.txt in the current folder, then starts Plakon.exe\n"
     "(looked for beside korvel, then on PATH). --no-tool skips that start.\n"
     "\n"
-    "A model that declares SAP2000 12 or later in PROGRAM CONTROL is read the\n"
-    "modern way, any other the classic way; --classic or --modern forces one.\n"
+    "A model that declares SAP2000 12 or later, or CSiBridge, in PROGRAM CONTROL\n"
+    "is read the modern way, any other the classic way; --classic or --modern\n"
+    "forces one. A model that names elements also gets labels.txt. A file with\n"
+    "no line starting a table is refused and nothing is written.\n"
     "Warnings (a suspect result, input cut at 1,000,000 items, section names\n"
     "beyond 10,000, a failed start of Plakon.exe) go to standard error.\n";
 }

@@ -119,8 +119,18 @@ TEST_F(KorvelCommand, ConvertOverflowNamesTheLineAndKeepsOutTxt) {
   EXPECT_EQ(folder_.Read("out.txt"), "old");
 }
 
+TEST_F(KorvelCommand, ConvertRefusesAFileThatIsNotATableModel) {
+  folder_.Write("out.txt", "old");
+  folder_.Write("m.s2k", "SYSTEM\r\nJOINT\r\n1 X=0 Y=0 Z=0\r\n");
+  EXPECT_EQ(Korvel("convert --no-tool m.s2k"), 1);
+  EXPECT_NE(err_.find("m.s2k"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("不是 SAP2000 文本模型"), std::string::npos) << err_;
+  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"m.s2k", "out.txt"}));
+  EXPECT_EQ(folder_.Read("out.txt"), "old");
+}
+
 TEST_F(KorvelCommand, ConvertReportsAnUnwritableModelFile) {
-  folder_.Write("m.s2k", "nothing\r\n");
+  folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   std::filesystem::create_directory(folder_.Path("out.txt"));
   EXPECT_EQ(Korvel("convert --no-tool m.s2k"), 1);
   EXPECT_NE(err_.find("out.txt"), std::string::npos) << err_;
@@ -129,7 +139,7 @@ TEST_F(KorvelCommand, ConvertReportsAnUnwritableModelFile) {
 TEST_F(KorvelCommand, ConvertWarnsAboutAMissingTool) {
   TempFolder alone;
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
-  folder_.Write("m.s2k", "nothing\r\n");
+  folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   RecordingProgram unrelated("unrelated");
   EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
   EXPECT_NE(err_.find("Plakon.exe"), std::string::npos) << err_;
@@ -140,7 +150,7 @@ TEST_F(KorvelCommand, ConvertNamesAToolThatCannotBeExecuted) {
   TempFolder alone;
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
   alone.Write("Plakon.exe", "#!/bin/sh\n");  // there, but without execute permission
-  folder_.Write("m.s2k", "nothing\r\n");
+  folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
   EXPECT_NE(err_.find("没有执行权限"), std::string::npos) << err_;
 }

@@ -1,5 +1,6 @@
 #include "conv/core/conversion.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "common/list_writer.h"
 #include "common/output_file.h"
 #include "common/real_format.h"
+#include "common/system_reason.h"
 #include "conv/core/list_input.h"
 #include "conv/core/outputs.h"
 #include "conv/core/progress_log.h"
@@ -25,7 +27,7 @@ namespace {
 // The classic reading knows the first nine; the modern one all but the first.
 enum Table { kDesignConcrete, kSections01, kSections02, kAreaProperties, kJoints, kFrames, kAreas,
              kFrameAssignments, kAreaAssignments, kConcreteData, kRebarData, kBeamSections, kRebarSizes,
-             kTableCount };
+             kMaterials, kTableCount };
 
 constexpr std::array<std::string_view, kTableCount> kTitles = {
     "MATERIAL PROPERTIES 04 - DESIGN CONCRETE",
@@ -41,6 +43,7 @@ constexpr std::array<std::string_view, kTableCount> kTitles = {
     "MATERIAL PROPERTIES 03E - REBAR DATA",
     "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM",
     "REBAR SIZES",
+    "MATERIAL PROPERTIES 01 - GENERAL",
 };
 constexpr int kClassicTables = kAreaAssignments + 1;
 
@@ -54,7 +57,7 @@ class Converter {
  public:
   Converter(Reading reading, int sectionCapacity, ConversionResult& result)
       : reading_(reading),
-        keyPlace_(reading == Reading::kModern ? KeyPlace::kWholeKey : KeyPlace::kAnywhere),
+        rules_{reading, reading == Reading::kModern ? &names_ : nullptr},
         tables_(sectionCapacity),
         result_(result) {}
 
@@ -83,6 +86,8 @@ class Converter {
   // section links.
   void Finish() {
     if (reading_ == Reading::kModern) {
+      if (names_.count() > 0) NumberNames();
+      result_.numberedNames.count = names_.count();  // names, not the records that hold them
       for (std::size_t i = 0; i < progress_.assignments.size(); ++i) {
         LoggedAssignment& assignment = progress_.assignments[i];
         if (assignment.table == LogEntry::kFrameAssignment) {
@@ -94,6 +99,10 @@ class Converter {
       const UnknownBars unknown = ApplySectionLinks(links_, tables_.frameSections, tables_.sectionInfo);
       result_.unknownBars.count = unknown.count;
       result_.unknownBars.first = ModelText(unknown.first);
+      for (int m = 1; m <= tables_.frameSections.count(); ++m) {
+        const std::string& name = tables_.frameSections.Name(m);
+        if (links_.designed.contains(name)) result_.designedSections.Note([&] { return ModelText(name); });
+      }
     }
     for (std::size_t i = 0; i < progress_.assignments.size(); ++i) {
       const LoggedAssignment& assignment = progress_.assignments[i];
@@ -104,16 +113,68 @@ class Converter {
     for (int m = 1; m <= tables_.frameSections.count(); ++m) {
       const FrameSectionRow row = tables_.sectionInfo.Row(m);
       if (row.fc != 0 && row.rebarFy != 0) continue;
-      result_.sectionsWithoutStrength.Note([&] { return ModelText(tables_.frameSections.Name(m)); });
+      // The designer's sections have their own warning, which says their bars are not read.
+      const std::string& name = tables_.frameSections.Name(m);
+      if (reading_ == Reading::kModern && (!links_.IsConcrete(name) || links_.designed.contains(name))) continue;
+      result_.sectionsWithoutStrength.Note([&] { return ModelText(name); });
     }
+    NoteMissingJoints();
+    result_.noElements = tables_.frames.count() == 0 && tables_.areas.count() == 0;
     result_.droppedFrameSections = tables_.frameSections.DroppedCount();
     result_.droppedAreaSections = tables_.areaSections.DroppedCount();
   }
 
   const ModelTables& tables() const { return tables_; }
+  const ElementNames& names() const { return names_; }
   const ProgressLog& progress() const { return progress_; }
 
  private:
+  // Gives the names read as marks their numbers, wherever they stand.
+  void NumberNames() {
+    auto joint = [&](double& label) { label = names_.Final(ElementKind::kJoint, label); };
+    tables_.joints.RewriteRows([&](Joint& row) { joint(row.label); });
+    tables_.frames.RewriteRows([&](Frame& row) {
+      row.label = names_.Final(ElementKind::kFrame, row.label);
+      joint(row.jointI);
+      joint(row.jointJ);
+    });
+    tables_.areas.RewriteRows([&](Area& row) {
+      row.label = names_.Final(ElementKind::kArea, row.label);
+      for (double& corner : row.joints) joint(corner);
+    });
+    for (std::size_t i = 0; i < progress_.assignments.size(); ++i) {
+      LoggedAssignment& assignment = progress_.assignments[i];
+      const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
+      assignment.label = names_.Final(onFrame ? ElementKind::kFrame : ElementKind::kArea, assignment.label);
+    }
+  }
+
+  // Elements that name a joint the model does not have. An area's fourth
+  // joint 0 is a triangle's missing corner, not a joint.
+  void NoteMissingJoints() {
+    LabelIndex joints;
+    for (int r = 1; r <= tables_.joints.count(); ++r) joints.AddFirst(tables_.joints.Row(r).label, r, r);
+    auto note = [&](const char* kind, double element, double joint) {
+      result_.missingJoints.Note([&] { return kind + FormatReal(element) + " 的节点 " + FormatReal(joint); });
+    };
+    for (int r = 1; r <= tables_.frames.count(); ++r) {
+      const Frame& frame = tables_.frames.Row(r);
+      for (const double joint : {frame.jointI, frame.jointJ}) {
+        if (joints.Find(joint)) continue;
+        note("框架 ", frame.label, joint);
+        break;
+      }
+    }
+    for (int r = 1; r <= tables_.areas.count(); ++r) {
+      const Area& area = tables_.areas.Row(r);
+      for (std::size_t c = 0; c < area.joints.size(); ++c) {
+        if (joints.Find(area.joints[c]) || (c == 3 && area.joints[c] == 0)) continue;
+        note("墙板 ", area.label, area.joints[c]);
+        break;
+      }
+    }
+  }
+
   void OpenTablesTitledIn(const ModelLine& line) {
     const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
     if (titleAt == ModelLine::npos) return;
@@ -133,19 +194,19 @@ class Converter {
         ReadConcrete(line, tables_.sectionInfo);
         break;
       case kSections01:
-        ReadFSectionProp(line, tables_.frameSections, tables_.sectionInfo, keyPlace_);
+        ReadFSectionProp(line, tables_.frameSections, tables_.sectionInfo, rules_);
         if (modern) ReadSectionMaterial(line, links_);
         break;
       case kSections02:
-        ReadColumnProp(line, tables_.frameSections, tables_.sectionInfo, keyPlace_);
+        ReadColumnProp(line, tables_.frameSections, tables_.sectionInfo, rules_);
         if (modern) ReadSectionRebar(line, links_);
         break;
       case kAreaProperties:
-        ReadAreaProp(line, tables_.areaSections);
+        ReadAreaProp(line, tables_.areaSections, rules_);
         break;
       case kJoints: {
         Joint joint;
-        const RecordNotes notes = modern ? ReadModernJoint(line, joint) : ReadJoint(line, joint);
+        const RecordNotes notes = modern ? ReadModernJoint(line, joint, names_) : ReadJoint(line, joint);
         if (notes.coordinatesMissing) {
           result_.jointsWithoutCoordinates.Note(
               [&] { return "节点 " + FormatReal(joint.label) + "，" + LineExample(lineNumber_); });
@@ -155,23 +216,23 @@ class Converter {
       }
       case kFrames: {
         Frame frame;
-        AddElement(tables_.frames, frame, LogEntry::kFrame, ReadFrameCon(line, frame));
+        AddElement(tables_.frames, frame, LogEntry::kFrame, ReadFrameCon(line, frame, rules_));
         break;
       }
       case kAreas: {
         Area area;
-        AddElement(tables_.areas, area, LogEntry::kArea, ReadAreaCon(line, area));
+        AddElement(tables_.areas, area, LogEntry::kArea, ReadAreaCon(line, area, rules_));
         break;
       }
       case kFrameAssignments: {
         SectionAssignment assignment;
-        NoteLabel(ReadFrameSection(line, tables_.frameSections, assignment));
+        NoteLabel(ReadFrameSection(line, tables_.frameSections, assignment, rules_));
         Assign(tables_.frames, assignment, LogEntry::kFrameAssignment);
         break;
       }
       case kAreaAssignments: {
         SectionAssignment assignment;
-        NoteLabel(ReadAreaSection(line, tables_.areaSections, assignment));
+        NoteLabel(ReadAreaSection(line, tables_.areaSections, assignment, rules_));
         Assign(tables_.areas, assignment, LogEntry::kAreaAssignment);
         break;
       }
@@ -187,6 +248,9 @@ class Converter {
       case kRebarSizes:
         ReadRebarSize(line, links_);
         break;
+      case kMaterials:
+        ReadMaterialType(line, links_);
+        break;
       case kTableCount:
         break;
     }
@@ -199,9 +263,11 @@ class Converter {
     NoteLabel(notes);
   }
 
+  // The modern reading numbers names; the classic one reads them as 0.
   void NoteLabel(const RecordNotes& notes) {
     if (notes.nonNumericLabel.empty()) return;
-    result_.nonNumericLabels.Note([&] {
+    Suspects& labels = reading_ == Reading::kModern ? result_.numberedNames : result_.nonNumericLabels;
+    labels.Note([&] {
       std::string example = ModelText(notes.nonNumericLabel);
       example.insert(0, 1, '"');
       return example + "\"，" + LineExample(lineNumber_);
@@ -231,7 +297,8 @@ class Converter {
   }
 
   Reading reading_;
-  KeyPlace keyPlace_;  // how the properties' keys match
+  ElementNames names_;
+  ReadingRules rules_;
   ModelTables tables_;
   ConversionResult& result_;
   SectionLinks links_;
@@ -258,7 +325,8 @@ Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const Conv
     return mayTurnModern && declaration.version() >= kFirstModernVersion;
   };
 
-  ListInput input(modern ? static_cast<LineSource&>(joinedLines) : declaration);
+  ListInput input(modern ? static_cast<LineSource&>(joinedLines) : declaration,
+                  modern ? ListInput::Commas::kKeep : ListInput::Commas::kSplit);
   ModelLine line;
   int lineNumber = 0;
   try {
@@ -299,11 +367,38 @@ int DeclaredInTail(InputFile& file, std::size_t bufferSize) {
   return declaration.version();
 }
 
+// A table model has a line that starts a table; a binary file, an empty one,
+// the keyword format of SAP2000 6 to 8 or an ETABS model has none. Models
+// start a table within their first lines, so only a refused file is read
+// through.
+bool StartsATable(InputFile& file, std::size_t bufferSize) {
+  constexpr std::size_t kLookBytes = 64 << 10;  // enough for the first lines, cheap for a small model
+  LineReader lines(file, std::min(bufferSize, kLookBytes));
+  while (!lines.AtEnd()) {
+    std::string_view line = lines.Next();
+    line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+    if (line.starts_with("TABLE:")) return true;
+  }
+  return false;
+}
+
+// A conversion without names leaves no labels.txt of an earlier one behind.
+void RemoveLabelFile() {
+  std::error_code failed;
+  std::filesystem::remove(kLabelFileName, failed);
+  if (failed) throw FileError(std::string("无法删除文件 \"") + kLabelFileName + "\"", SystemReason(failed.value()));
+}
+
 }  // namespace
 
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
   auto file = std::make_unique<InputFile>(model, "模型文件");  // before any file is touched
   RefuseOutputAsModel(*file);
+  if (!StartsATable(*file, options.bufferSize)) {
+    throw FileError("模型文件 \"" + DisplayName(model) + "\"",
+                    "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
+  }
+  file->Seek(0);
   OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
   ListWriter log(logFile);
   ConversionResult result;
@@ -340,10 +435,12 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
       modelFailure = std::current_exception();
     }
   });
+  std::unique_ptr<OutputFile> labelFile;
   try {
     WriteProgressLines(log, converter->progress(), tables);
     WriteSectionDump(log, tables);
     log.Flush();
+    if (converter->names().count() > 0) labelFile = WriteLabelFile(kLabelFileName, converter->names());
   } catch (...) {
     modelWriter.join();
     throw;
@@ -351,6 +448,11 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
   modelWriter.join();
   if (modelFailure) std::rethrow_exception(modelFailure);
   modelFile->Commit();
+  if (labelFile) {
+    labelFile->Commit();
+  } else {
+    RemoveLabelFile();
+  }
   logFile.Commit();
   result.unlockedFolder = !logFile.locked();
 

@@ -43,8 +43,10 @@ struct ConversionResult {
   bool truncated = false;   // the model went on after itemLimit items
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
+  bool noElements = false;  // neither a frame nor an area
   Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars,
-      nonNumericLabels, continuationLines;
+      nonNumericLabels, continuationLines, missingJoints, designedSections;
+  Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;
   StartResult toolStart;
@@ -54,7 +56,8 @@ struct ConversionResult {
   std::vector<std::string> Warnings() const;
 };
 
-// Throws Error (nothing created) when the model cannot be read; Error naming
+// Throws Error (nothing created) when the model cannot be read or has no
+// line that starts a table (not a SAP2000 text model); Error naming
 // the line for a number beyond the range of a double, with "out.txt" left as
 // it was, the tool not started and "debug.txt" holding what was logged; Error
 // when an output file cannot be written.

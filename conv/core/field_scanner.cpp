@@ -12,10 +12,22 @@ KeyTable::KeyTable(std::vector<FieldKey> keys) : keys_(std::move(keys)) {
                    [&](std::size_t a, std::size_t b) { return keys_[a].key.size() > keys_[b].key.size(); });
 }
 
-KeyTable WholeKeys(const KeyTable& table) {
+KeyTable ModernKeys(const KeyTable& table) {
   std::vector<FieldKey> keys = table.keys();
-  for (FieldKey& key : keys) key.place = KeyPlace::kWholeKey;
+  for (FieldKey& key : keys) {
+    if (key.place == KeyPlace::kAnywhere) key.place = KeyPlace::kWholeKey;
+    key.end = ValueEnd::kBlankOrEndOfLine;
+    if (key.kind == ValueKind::kNumber) key.kind = ValueKind::kDecimalCommaNumber;
+  }
   return KeyTable(std::move(keys));
+}
+
+std::string_view WithDecimalPoint(std::string_view text, std::string& buffer) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos || text.find('.') != std::string_view::npos) return text;
+  buffer.assign(text);
+  buffer[comma] = '.';
+  return buffer;
 }
 
 std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,7 +14,10 @@
 
 namespace korvel::conv {
 
-enum class ValueKind { kNumber, kText };
+// kDecimalCommaNumber: a number whose comma, when it holds no period, is its
+// decimal point (a model written under regional settings with a decimal
+// comma: "9,5" is 9.5).
+enum class ValueKind { kNumber, kText, kDecimalCommaNumber };
 // kWholeKey: at the line's start or behind a blank, so "Y=" is not the tail
 // of "GlobalY=".
 enum class KeyPlace { kAnywhere, kFirstCharacterOnly, kWholeKey };
@@ -41,8 +45,14 @@ class KeyTable {
   std::vector<std::size_t> longestFirst_;
 };
 
-// The same keys, each matching only as a whole key.
-KeyTable WholeKeys(const KeyTable& table);
+// The same keys as SAP2000 12 and later write them: each matches only as a
+// whole key, its value ends at a blank or at the end of the line, and a
+// number may have a decimal comma.
+KeyTable ModernKeys(const KeyTable& table);
+
+// The text of a number with a decimal comma written with a period instead
+// ("9,5" gives "9.5", in `buffer`); any other text as it stands.
+std::string_view WithDecimalPoint(std::string_view text, std::string& buffer);
 
 // The value behind the key that starts at byte offset `at`: up to the next
 // blank; with ValueEnd::kBlankOrEndOfLine the end of the line also ends it.
@@ -87,7 +97,13 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
       if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());
       if (!text) text = TakeValue(A, at, key.key, key.end);
       if (text) {
-        const double number = key.kind == ValueKind::kNumber ? LenientNumber(*text) : 0;
+        double number = 0;
+        if (key.kind == ValueKind::kNumber) {
+          number = LenientNumber(*text);
+        } else if (key.kind == ValueKind::kDecimalCommaNumber) {
+          std::string buffer;
+          number = LenientNumber(WithDecimalPoint(*text, buffer));
+        }
         onValue(k, FieldValue{*text, number});
       }
     }

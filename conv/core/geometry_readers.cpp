@@ -39,6 +39,16 @@ std::pair<double, double> CosSinOfDegrees(double degrees) {
 
 }  // namespace
 
+double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& rules, RecordNotes& notes) {
+  if (!rules.names) {
+    CheckLabel(value, notes);
+    return value.number;
+  }
+  const double label = rules.names->Label(kind, value.text, value.number);
+  if (std::isnan(label) && notes.nonNumericLabel.empty()) notes.nonNumericLabel = value.text;
+  return label;
+}
+
 RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
   static const KeyTable keys{{"Joint="},
                              {"GlobalX="},
@@ -59,20 +69,19 @@ RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
   return notes;
 }
 
-RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint) {
+RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& names) {
   enum { kJoint, kSystem, kType, kXorR, kY, kZ, kT, kGlobalX, kGlobalY, kGlobalZ, kKeyCount };
-  constexpr auto kWhole = KeyPlace::kWholeKey;
-  constexpr auto kEnd = ValueEnd::kBlankOrEndOfLine;
-  static const KeyTable keys{{"Joint=", ValueKind::kNumber, kWhole, kEnd},
-                             {"CoordSys=", ValueKind::kText, kWhole, kEnd},
-                             {"CoordType=", ValueKind::kText, kWhole, kEnd},
-                             {"XorR=", ValueKind::kNumber, kWhole, kEnd},
-                             {"Y=", ValueKind::kNumber, kWhole, kEnd},
-                             {"Z=", ValueKind::kNumber, kWhole, kEnd},
-                             {"T=", ValueKind::kNumber, kWhole, kEnd},
-                             {"GlobalX=", ValueKind::kNumber, kWhole, kEnd},
-                             {"GlobalY=", ValueKind::kNumber, kWhole, kEnd},
-                             {"GlobalZ=", ValueKind::kNumber, kWhole, kEnd}};
+  static const KeyTable keys = ModernKeys({{"Joint="},
+                                           {"CoordSys=", ValueKind::kText},
+                                           {"CoordType=", ValueKind::kText},
+                                           {"XorR="},
+                                           {"Y="},
+                                           {"Z="},
+                                           {"T="},
+                                           {"GlobalX="},
+                                           {"GlobalY="},
+                                           {"GlobalZ="}});
+  const ReadingRules rules{Reading::kModern, &names};
   std::optional<double> number[kKeyCount];
   std::string_view system = "GLOBAL", type = "Cartesian";
   RecordNotes notes;
@@ -82,8 +91,7 @@ RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint) {
     } else if (k == kType) {
       type = value.text;
     } else {
-      number[k] = value.number;
-      if (k == kJoint) CheckLabel(value, notes);
+      number[k] = k == kJoint ? ReadLabel(value, ElementKind::kJoint, rules, notes) : value.number;
     }
   });
   joint.label = number[kJoint].value_or(0);
@@ -111,20 +119,19 @@ RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint) {
   return notes;
 }
 
-RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame) {
-  static const KeyTable keys{{"Frame="}, {"JointI="}, {"JointJ="}};
+RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Frame="}, {"JointI="}, {"JointJ="}};
   double* const fields[] = {&frame.label, &frame.jointI, &frame.jointJ};
   RecordNotes notes;
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
-    *fields[k] = value.number;
-    CheckLabel(value, notes);
+  ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
+    *fields[k] = ReadLabel(value, k == 0 ? ElementKind::kFrame : ElementKind::kJoint, rules, notes);
   });
   return notes;
 }
 
-RecordNotes ReadAreaCon(const ModelLine& A, Area& area) {
+RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rules) {
   enum { kArea, kJoint1, kJoint2, kJoint3, kJoint4, kAreaArea, kVolume };
-  static const KeyTable keys{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly},
+  static const ReaderKeys keys{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly},
                              {"Joint1="},
                              {"Joint2="},
                              {"Joint3="},
@@ -133,7 +140,7 @@ RecordNotes ReadAreaCon(const ModelLine& A, Area& area) {
                              {"Volume="}};
   double surface = 0;
   RecordNotes notes;
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+  ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
     if (k == kAreaArea) {
       surface = value.number;
     } else if (k == kVolume) {
@@ -141,8 +148,8 @@ RecordNotes ReadAreaCon(const ModelLine& A, Area& area) {
       if (!std::isfinite(thickness)) throw OverflowError("墙板厚度（Volume/AreaArea）超出双精度数的范围");
       area.thickness = thickness;
     } else {
-      (k == kArea ? area.label : area.joints[k - kJoint1]) = value.number;
-      CheckLabel(value, notes);
+      (k == kArea ? area.label : area.joints[k - kJoint1]) =
+          ReadLabel(value, k == kArea ? ElementKind::kArea : ElementKind::kJoint, rules, notes);
     }
   });
   return notes;

@@ -1,6 +1,7 @@
 #include "conv/core/label_index.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvel::conv {
 namespace {
@@ -25,7 +26,8 @@ std::optional<int> LabelIndex::Find(double label) const {
 }
 
 void LabelIndex::AddFirst(double label, int row, int rowCount) {
-  if (Find(label)) return;
+  // The mark of a name (a NaN) is indexed once the name has its number.
+  if (std::isnan(label) || Find(label)) return;
   const auto slot = Slot(label);
   const std::size_t bound = 2 * static_cast<std::size_t>(rowCount) + kDenseSlack;
   if (slot && *slot < std::max(bound, denseRows_.size())) {

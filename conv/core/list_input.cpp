@@ -1,10 +1,16 @@
 #include "conv/core/list_input.h"
 
+#include <algorithm>
+
 namespace korvel::conv {
 
 void ListInput::EndItemAt(std::size_t stop) {
   inLine_ = stop < rest_.size();  // a comma: another item follows it
   rest_ = inLine_ ? rest_.substr(stop + 1) : std::string_view();
+}
+
+std::size_t ListInput::ItemEnd(std::size_t from) const {
+  return commas_ == Commas::kSplit ? std::min(rest_.find(',', from), rest_.size()) : rest_.size();
 }
 
 // Commas and quotes are single bytes that never occur inside a double-byte
@@ -24,11 +30,11 @@ ListItem ListInput::Next() {
       EndItemAt(rest_.size());
     } else {
       item.text = rest_.substr(1, close - 1);
-      EndItemAt(std::min(rest_.find(',', close + 1), rest_.size()));
+      EndItemAt(ItemEnd(close + 1));
     }
     return item;
   }
-  const std::size_t stop = std::min(rest_.find(','), rest_.size());
+  const std::size_t stop = ItemEnd(0);
   item.text = rest_.substr(0, stop);
   EndItemAt(stop);
   return item;

@@ -5,7 +5,8 @@
 // or the line end dropped too); any other item runs to the next comma (which
 // is consumed) or the line end, blanks at its end included. A blank line, or
 // a line of blanks, is one empty item; a comma at the end of a line is
-// followed by one.
+// followed by one. SAP2000 12 and later separate items by blanks only, so
+// their models are read with commas kept: an item then runs to the line end.
 
 #include <string_view>
 
@@ -20,7 +21,8 @@ struct ListItem {
 
 class ListInput {
  public:
-  explicit ListInput(LineSource& lines) : lines_(lines) {}
+  enum class Commas { kSplit, kKeep };
+  explicit ListInput(LineSource& lines, Commas commas = Commas::kSplit) : lines_(lines), commas_(commas) {}
 
   bool AtEnd() { return !inLine_ && lines_.AtEnd(); }
   ListItem Next();  // only when !AtEnd()
@@ -28,8 +30,11 @@ class ListInput {
  private:
   // The item ends at `stop` (a comma or the end of the line).
   void EndItemAt(std::size_t stop);
+  // The comma at or after `from` that ends the item, or the line's end.
+  std::size_t ItemEnd(std::size_t from) const;
 
   LineSource& lines_;
+  Commas commas_;
   std::string_view rest_;  // what is left of the current line
   bool inLine_ = false;    // an item of the current line is still to come
 };

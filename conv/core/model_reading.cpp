@@ -1,5 +1,7 @@
 #include "conv/core/model_reading.h"
 
+#include <algorithm>
+
 #include "conv/core/field_scanner.h"
 
 namespace korvel::conv {
@@ -41,6 +43,10 @@ std::string_view DeclarationWatch::Next() {
   if (program == "SAP2000") {
     found_ = true;
     version_ = MajorVersion(version);
+  } else if (program == "CSiBridge") {
+    // Built on SAP2000 12 and later, it writes the same tables whatever its own version.
+    found_ = true;
+    version_ = std::max(MajorVersion(version), kFirstModernVersion);
   }
   return line;
 }

@@ -14,7 +14,8 @@ enum class ReadingChoice { kFromModel, kClassic, kModern };
 inline constexpr int kFirstModernVersion = 12;
 
 // Passes the lines of a model on and notes the SAP2000 major version that
-// "PROGRAM CONTROL" declares (ProgramName=SAP2000 Version=16.1.1 gives 16).
+// "PROGRAM CONTROL" declares (ProgramName=SAP2000 Version=16.1.1 gives 16;
+// ProgramName=CSiBridge, at least 12).
 class DeclarationWatch final : public LineSource {
  public:
   explicit DeclarationWatch(LineSource& lines) : lines_(lines) {}

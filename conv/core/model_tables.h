@@ -71,6 +71,15 @@ class ElementTable {
     if (label == 0 && count() < kElementCapacity) return count() + 1;
     return std::nullopt;
   }
+  // Passes every row to rewrite(Element&) and indexes the labels anew.
+  template <typename Rewrite>
+  void RewriteRows(Rewrite rewrite) {
+    labels_ = LabelIndex();
+    for (int row = 1; row <= count(); ++row) {
+      rewrite(rows_[row - 1]);
+      if constexpr (kAssignable) labels_.AddFirst(rows_[row - 1].label, row, row);
+    }
+  }
   void SetSection(int row, double section) {  // rows 1..count + 1
     if (row <= count()) {
       rows_[row - 1].section = section;

@@ -103,4 +103,19 @@ std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, co
   return target;
 }
 
+std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names) {
+  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
+  ListWriter out(*target);
+  constexpr std::pair<ElementKind, const char*> kKinds[] = {
+      {ElementKind::kJoint, "joint"}, {ElementKind::kFrame, "frame"}, {ElementKind::kArea, "area"}};
+  for (const auto& [kind, word] : kKinds) {
+    const std::deque<std::string>& named = names.Names(kind);
+    for (std::size_t n = 1; n <= named.size(); ++n) {
+      out.Text(word).Text(named[n - 1]).Real(names.NumberOf(kind, n)).EndLine();
+    }
+  }
+  out.Flush();
+  return target;
+}
+
 }  // namespace korvel::conv

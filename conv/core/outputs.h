@@ -1,7 +1,8 @@
 #pragma once
 // The converter's files: the progress log "debug.txt", the lines recorded
-// while the model was read followed by the section dump, and the model file
-// "out.txt" that the downstream tool Plakon.exe reads.
+// while the model was read followed by the section dump, the model file
+// "out.txt" that the downstream tool Plakon.exe reads and, for a model that
+// names elements, "labels.txt" with the number each name got.
 
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "common/input_file.h"
 #include "common/list_writer.h"
 #include "common/output_file.h"
+#include "conv/core/element_names.h"
 #include "conv/core/model_tables.h"
 #include "conv/core/progress_log.h"
 
@@ -16,6 +18,7 @@ namespace korvel::conv {
 
 inline constexpr char kProgressLogName[] = "debug.txt";
 inline constexpr char kModelFileName[] = "out.txt";
+inline constexpr char kLabelFileName[] = "labels.txt";
 
 // A model that is "debug.txt" or "out.txt" under another name would be
 // truncated or replaced by its own conversion: it is refused before either
@@ -32,5 +35,9 @@ void WriteSectionDump(ListWriter& log, const ModelTables& tables);
 // line and numbers line), area section names. The file returned replaces the
 // old one when committed.
 std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables);
+
+// A line per name: the kind ("joint", "frame" or "area"), the name and its
+// number; joints first, then frames and areas, each in number order.
+std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names);
 
 }  // namespace korvel::conv

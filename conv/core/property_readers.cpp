@@ -47,25 +47,25 @@ void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo) {
   sectionInfo.SetDesignConcrete(fc, rebarFy ? LenientNumber(*rebarFy) : 0);
 }
 
-void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo, KeyPlace place) {
+void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
+                      const ReadingRules& rules) {
   // Whole keys keep "CGOffset3=" from being taken for "t3=" in a joined record.
-  static const KeyTable tails{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
-  static const KeyTable whole = WholeKeys(tails);
-  ReadFrameSectionProperties(A, place == KeyPlace::kWholeKey ? whole : tails, &FrameSectionRow::t3,
-                             &FrameSectionRow::t2, FrameSection, sectionInfo);
-}
-
-void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo, KeyPlace place) {
-  static const KeyTable tails{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
-  static const KeyTable whole = WholeKeys(tails);
-  ReadFrameSectionProperties(A, place == KeyPlace::kWholeKey ? whole : tails, &FrameSectionRow::cover, &FrameSectionRow::barSize, FrameSection,
+  static const ReaderKeys keys{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
+  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::t3, &FrameSectionRow::t2, FrameSection,
                              sectionInfo);
 }
 
-void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection) {
-  static const KeyTable keys{{"Section=", ValueKind::kText}};
+void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
+                    const ReadingRules& rules) {
+  static const ReaderKeys keys{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
+  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::cover, &FrameSectionRow::barSize, FrameSection,
+                             sectionInfo);
+}
+
+void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection, const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Section=", ValueKind::kText}};
   std::string_view name;
-  ScanFields(A, keys, [&](std::size_t, const FieldValue& value) { name = value.text; });
+  ScanFields(A, keys.For(rules), [&](std::size_t, const FieldValue& value) { name = value.text; });
   AreaSection.FindOrAddSection(name);
 }
 

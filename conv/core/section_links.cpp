@@ -9,6 +9,7 @@ namespace {
 
 constexpr auto kWhole = KeyPlace::kWholeKey;
 constexpr auto kEnd = ValueEnd::kBlankOrEndOfLine;
+constexpr auto kNumber = ValueKind::kDecimalCommaNumber;
 
 // One record of a name and the values that go with it; the last occurrence
 // of a key in the record counts.
@@ -42,11 +43,21 @@ void Link(ByName<std::string>& links, std::string_view section, const std::optio
 
 }  // namespace
 
+bool SectionLinks::IsConcrete(std::string_view section) const {
+  if (reinforced.contains(section)) return true;
+  const auto material = concreteOf.find(section);
+  return material != concreteOf.end() && concreteMaterial.contains(material->second);
+}
+
 void ReadSectionMaterial(const ModelLine& A, SectionLinks& links) {
   static const KeyTable keys{{"SectionName=", ValueKind::kText, kWhole, kEnd},
-                             {"Material=", ValueKind::kText, kWhole, kEnd}};
-  const auto record = Scan<1>(A, keys);
+                             {"Material=", ValueKind::kText, kWhole, kEnd},
+                             {"Shape=", ValueKind::kText, kWhole, kEnd}};
+  const auto record = Scan<2>(A, keys);
   Link(links.concreteOf, record.name, record.values[0]);
+  if (!record.name.empty() && record.values[1] && record.values[1]->text == "SD Section") {
+    links.designed[std::string(record.name)] = true;
+  }
 }
 
 void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
@@ -55,6 +66,7 @@ void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
                              {"BarSizeL=", ValueKind::kText, kWhole, kEnd},
                              {"BarSize=", ValueKind::kText, kWhole, kEnd}};
   const auto record = Scan<3>(A, keys);
+  if (!record.name.empty()) links.reinforced[std::string(record.name)] = true;
   Link(links.rebarOf, record.name, record.values[0]);
   if (record.values[2]) {
     links.barOf.erase(std::string(record.name));  // a bar size given as a number wins
@@ -64,18 +76,26 @@ void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
 }
 
 void ReadConcreteData(const ModelLine& A, SectionLinks& links) {
-  static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Fc=", ValueKind::kNumber, kWhole, kEnd}};
+  static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Fc=", kNumber, kWhole, kEnd}};
   ReadNamedNumber(A, keys, links.fcOf);
 }
 
+void ReadMaterialType(const ModelLine& A, SectionLinks& links) {
+  static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Type=", ValueKind::kText, kWhole, kEnd}};
+  const auto record = Scan<1>(A, keys);
+  if (!record.name.empty() && record.values[0] && record.values[0]->text == "Concrete") {
+    links.concreteMaterial[std::string(record.name)] = true;
+  }
+}
+
 void ReadRebarData(const ModelLine& A, SectionLinks& links) {
-  static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Fy=", ValueKind::kNumber, kWhole, kEnd}};
+  static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Fy=", kNumber, kWhole, kEnd}};
   ReadNamedNumber(A, keys, links.fyOf);
 }
 
 void ReadRebarSize(const ModelLine& A, SectionLinks& links) {
   static const KeyTable keys{{"RebarID=", ValueKind::kText, kWhole, kEnd},
-                             {"Diameter=", ValueKind::kNumber, kWhole, kEnd}};
+                             {"Diameter=", kNumber, kWhole, kEnd}};
   ReadNamedNumber(A, keys, links.diameterOf);
 }
 

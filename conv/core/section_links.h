@@ -28,15 +28,25 @@ struct SectionLinks {
   ByName<double> fcOf;             // material -> Fc= ("MATERIAL PROPERTIES 03B")
   ByName<double> fyOf;             // material -> Fy= ("MATERIAL PROPERTIES 03E")
   ByName<double> diameterOf;       // bar -> Diameter= ("REBAR SIZES")
+  ByName<bool> concreteMaterial;   // Type=Concrete ("MATERIAL PROPERTIES 01 - GENERAL")
+  ByName<bool> reinforced;         // sections with a concrete column or beam row
+  ByName<bool> designed;           // Shape="SD Section": drawn in the section designer
+
+  // A concrete section: its material is concrete, or it has a concrete
+  // column or beam row.
+  bool IsConcrete(std::string_view section) const;
 };
 
-// Frame section properties 01: the section's concrete.
+// Frame section properties 01: the section's concrete, and whether the section
+// designer drew it.
 void ReadSectionMaterial(const ModelLine& A, SectionLinks& links);
 // Frame section properties 02 (concrete column) or 03 (concrete beam): the
 // section's longitudinal rebar material and bar.
 void ReadSectionRebar(const ModelLine& A, SectionLinks& links);
 // "MATERIAL PROPERTIES 03B - CONCRETE DATA", "03E - REBAR DATA", "REBAR SIZES".
 void ReadConcreteData(const ModelLine& A, SectionLinks& links);
+// "MATERIAL PROPERTIES 01 - GENERAL": which materials are concrete.
+void ReadMaterialType(const ModelLine& A, SectionLinks& links);
 void ReadRebarData(const ModelLine& A, SectionLinks& links);
 void ReadRebarSize(const ModelLine& A, SectionLinks& links);
 

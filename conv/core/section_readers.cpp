@@ -8,14 +8,14 @@ namespace korvel::conv {
 namespace {
 
 // Both assignment readers: the label, and the number of the last name taken.
-RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, SectionNames& names,
-                           SectionAssignment& assignment) {
+RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, ElementKind kind, const ReadingRules& rules,
+                           SectionNames& names, SectionAssignment& assignment) {
   std::string_view name;
   RecordNotes notes;
   ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
     if (k == 0) {
-      assignment.label = value.number;
-      notes.nonNumericLabel = IsPlainNumber(value.text) ? std::string_view() : value.text;
+      notes.nonNumericLabel = {};  // the last label counts
+      assignment.label = ReadLabel(value, kind, rules, notes);
     } else {
       name = value.text;
     }
@@ -26,14 +26,16 @@ RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, SectionName
 
 }  // namespace
 
-RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment) {
-  static const KeyTable keys{{"Frame="}, {"AnalSect=", ValueKind::kText}};
-  return ReadAssignment(A, keys, FrameSection, assignment);
+RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment,
+                             const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Frame="}, {"AnalSect=", ValueKind::kText}};
+  return ReadAssignment(A, keys.For(rules), ElementKind::kFrame, rules, FrameSection, assignment);
 }
 
-RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment) {
-  static const KeyTable keys{{"Area="}, {"Section=", ValueKind::kText}};
-  return ReadAssignment(A, keys, AreaSection, assignment);
+RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment,
+                            const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Area="}, {"Section=", ValueKind::kText}};
+  return ReadAssignment(A, keys.For(rules), ElementKind::kArea, rules, AreaSection, assignment);
 }
 
 }  // namespace korvel::conv

@@ -43,6 +43,8 @@ std::string Crlf(std::initializer_list<std::string_view> lines) {
 }
 
 constexpr char kNoElements[] = "0\r\n0\r\n0\r\n0\r\n0\r\n";
+// A table model of no element.
+constexpr char kEmptyModel[] = "TABLE:  \"PROGRAM CONTROL\"\r\n";
 
 TEST_F(Conversion, ModelWithoutKnownTablesGivesFiveZerosAndAnEmptyLog) {
   Convert(Crlf({"File x.s2k was saved on m/d/yy at h:mm:ss", " ", "TABLE:  \"PROGRAM CONTROL\"",
@@ -88,6 +90,26 @@ TEST_F(Conversion, CommaSplitsALineIntoTwoRecords) {
   EXPECT_TRUE(Out().starts_with("2\r\n1,0,0,5\r\n2,0,0,6\r\n")) << Out();
 }
 
+TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
+  folder_.Write("out.txt", "old");
+  folder_.Write("debug.txt", "log");
+  folder_.Write("labels.txt", "names");
+  for (const std::string& model : {std::string(), Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}),
+                                  std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
+    try {
+      Convert(model);
+      FAIL() << "converted";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("\"model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Out(), "old");
+    EXPECT_EQ(Debug(), "log");
+    EXPECT_EQ(folder_.Read("labels.txt"), "names");
+  }
+  EXPECT_NO_THROW(Convert(Crlf({"", "   TABLE:  \"X\""}))) << "a header after leading blanks";
+  EXPECT_FALSE(folder_.Has("labels.txt")) << "a conversion without names removes it";
+}
+
 TEST_F(Conversion, FirstRowWithTheLabelReceivesTheSection) {
   Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ", "   Frame=6   JointI=2   JointJ=3 ",
                 "   Frame=5   JointI=3   JointJ=4 ", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
@@ -120,9 +142,9 @@ TEST_F(Conversion, InputIsCutAtTheItemLimitAndSaysSo) {
                                     "   Joint=3   GlobalX=0   GlobalY=0   GlobalZ=0"}),
                               options);
   EXPECT_TRUE(result.truncated);
-  EXPECT_EQ(result.Warnings().size(), 1u);
+  EXPECT_EQ(result.Warnings().size(), 2u) << "cut, and no element";
   EXPECT_TRUE(Out().starts_with("2\r\n1,")) << Out();
-  EXPECT_FALSE(Convert(Crlf({"a", "b", "c"}), options).truncated) << "exactly the limit is not cut";
+  EXPECT_FALSE(Convert(Crlf({"TABLE:  \"X\"", "b", "c"}), options).truncated) << "exactly the limit is not cut";
 }
 
 TEST_F(Conversion, DroppedSectionNamesAreCountedInTheResult) {
@@ -132,7 +154,7 @@ TEST_F(Conversion, DroppedSectionNamesAreCountedInTheResult) {
                                     "   Section=W3   X=1"}),
                               options);
   EXPECT_EQ(result.droppedAreaSections, 2);
-  EXPECT_EQ(result.Warnings().size(), 1u);
+  EXPECT_EQ(result.Warnings().size(), 2u) << "names dropped, and no element";
   EXPECT_EQ(Out(), "0\r\n0\r\n0\r\n0\r\n1\r\n\"W1\"\r\n");
 }
 
@@ -172,13 +194,13 @@ TEST_F(Conversion, OverflowInAnUnreadValueIsNoError) {
 
 TEST_F(Conversion, ModelFileThatCannotBeReplacedIsAnError) {
   std::filesystem::create_directory(folder_.Path("out.txt"));
-  EXPECT_THROW(Convert(Crlf({"x"})), Error);
+  EXPECT_THROW(Convert(kEmptyModel), Error);
   EXPECT_TRUE(folder_.Has("debug.txt"));
 }
 
 TEST_F(Conversion, SecondConversionReplacesBothFiles) {
   Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalZ=0"}));
-  Convert(Crlf({"nothing"}));
+  Convert(kEmptyModel);
   EXPECT_EQ(Out(), kNoElements);
   EXPECT_EQ(Debug(), "");
 }
@@ -196,28 +218,28 @@ class ToolStart : public Conversion {
 };
 
 TEST_F(ToolStart, ToolIsStartedInTheCurrentFolderAfterTheFilesAreWritten) {
-  folder_.Write("model.s2k", "nothing\r\n");
+  folder_.Write("model.s2k", kEmptyModel);
   const ConversionResult result = SAP2KREAD("model.s2k");
   EXPECT_TRUE(result.toolStart.started) << result.toolStart.problem;
-  EXPECT_TRUE(result.Warnings().empty());
+  EXPECT_EQ(result.Warnings().size(), 1u) << "no element, and nothing about the tool";
   const std::string record = tool_.WaitForRecord();
   EXPECT_EQ(record, std::filesystem::canonical(folder_.path()).string() + "\n");
 }
 
 TEST_F(ToolStart, MissingToolIsAWarningAndTheFilesStay) {
   std::filesystem::remove(tool_.folder().Path(kToolName));
-  folder_.Write("model.s2k", "nothing\r\n");
+  folder_.Write("model.s2k", kEmptyModel);
   const ConversionResult result = SAP2KREAD("model.s2k");
   EXPECT_FALSE(result.toolStart.started);
-  ASSERT_EQ(result.Warnings().size(), 1u);
-  EXPECT_NE(result.Warnings()[0].find("Plakon.exe"), std::string::npos);
+  ASSERT_EQ(result.Warnings().size(), 2u);
+  EXPECT_NE(result.Warnings()[1].find("Plakon.exe"), std::string::npos);
   EXPECT_EQ(Out(), kNoElements);
 }
 
 TEST_F(ToolStart, ToolInTheCurrentFolderIsNotStarted) {
   std::filesystem::rename(tool_.folder().Path(kToolName), folder_.Path(kToolName));
   setenv("PATH", (tool_.folder().path().string() + ":.:").c_str(), 1);
-  folder_.Write("model.s2k", "nothing\r\n");
+  folder_.Write("model.s2k", kEmptyModel);
   EXPECT_FALSE(SAP2KREAD("model.s2k").toolStart.started);
 }
 
@@ -266,6 +288,9 @@ TEST_F(Conversion, ModelDeclaringSap2000TwelveOrLaterGetsTheModernReading) {
   EXPECT_EQ(result.reading, Reading::kModern);
   EXPECT_EQ(result.declaredVersion, 12);
   EXPECT_EQ(Out(), "1\r\n1,1,2,3\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+  std::string bridge = ModernModel("1.0.0");
+  bridge.replace(bridge.find("SAP2000"), 7, "CSiBridge");
+  EXPECT_EQ(Convert(bridge).reading, Reading::kModern) << "CSiBridge in any version";
 }
 
 // A large model whose declaration stands in its last megabyte, as SAP2000's

@@ -44,7 +44,7 @@ TEST_F(ConverterWin32, ConvertsTwiceAndCancelTouchesNothing) {
   Click(Control("Command1"));
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{});
   folder_.Write("a.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=1   GlobalY=2   GlobalZ=3\r\n");
-  folder_.Write("b.s2k", "nothing\r\n");
+  folder_.Write("b.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "a.s2k";
   Click(Control("Command1"));
   EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,1,2,3\r\n0\r\n0\r\n0\r\n0\r\n");
@@ -61,7 +61,7 @@ TEST_F(ConverterWin32, AMissingModelIsAnErrorAndAFailedToolStartAWarning) {
   Click(Control("Command1"));
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_NE(errors_[0].find("missing.s2k"), std::string::npos);
-  folder_.Write("m.s2k", "nothing\r\n");
+  folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "m.s2k";
   const char* path = std::getenv("PATH");
   const std::string oldPath = path ? path : "";

@@ -62,10 +62,13 @@ TEST_F(ConverterWindowTest, LaysOutItsControlsWithTheStartButtonFocused) {
 }
 
 TEST_F(ConverterWindowTest, ConvertsTheNamedModelAndStartsTheTool) {
-  folder_.Write("frame.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=2.5\r\n");
+  folder_.Write("frame.s2k",
+                "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=2.5\r\n"
+                "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0\r\n \r\n"
+                "TABLE:  \"CONNECTIVITY - FRAME\"\r\n   Frame=1   JointI=2   JointJ=1 \r\n");
   answer_ = "frame.s2k";
   ClickStart();
-  EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,0,0,2.5\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(folder_.Read("out.txt"), "2\r\n1,0,0,2.5\r\n2,0,0,0\r\n1\r\n1,2,1,0\r\n0\r\n0\r\n0\r\n");
   EXPECT_TRUE(folder_.Has("debug.txt"));
   EXPECT_NE(tool_.WaitForRecord(), "<not started>");
   EXPECT_TRUE(errors_.isEmpty());
@@ -88,7 +91,7 @@ TEST_F(ConverterWindowTest, UnreadableNameIsReportedAndTheWindowCanConvertAgain)
   ASSERT_EQ(errors_.size(), 2);
   EXPECT_TRUE(errors_[1].contains("missing.s2k"));
   EXPECT_FALSE(folder_.Has("debug.txt"));
-  folder_.Write("ok.s2k", "nothing\r\n");
+  folder_.Write("ok.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "ok.s2k";
   ClickStart();
   EXPECT_EQ(errors_.size(), 2);
@@ -106,7 +109,7 @@ TEST_F(ConverterWindowTest, OverflowNamesTheLine) {
 
 TEST_F(ConverterWindowTest, FailedToolStartIsAWarningAfterTheFilesAreWritten) {
   std::filesystem::remove(tool_.folder().Path("Plakon.exe"));
-  folder_.Write("ok.s2k", "nothing\r\n");
+  folder_.Write("ok.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "ok.s2k";
   ClickStart();
   ASSERT_EQ(warnings_.size(), 1);
@@ -116,7 +119,7 @@ TEST_F(ConverterWindowTest, FailedToolStartIsAWarningAfterTheFilesAreWritten) {
 
 TEST_F(ConverterWindowTest, SecondConversionReplacesTheFiles) {
   folder_.Write("a.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=0\r\n");
-  folder_.Write("b.s2k", "nothing\r\n");
+  folder_.Write("b.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   answer_ = "a.s2k";
   ClickStart();
   answer_ = "b.s2k";

@@ -51,6 +51,13 @@ TEST(FieldScanner, NumbersAreReadLeniently) {
   EXPECT_THROW(Scan("V=1e999 ", keys), OverflowError);
 }
 
+TEST(FieldScanner, ModernKeysAreWholeEndWithTheLineAndReadDecimalCommas) {
+  const KeyTable keys = ModernKeys({{"Y="}, {"Name=", ValueKind::kText}});
+  EXPECT_EQ(Scan("GlobalY=1 Y=9,5", keys), (std::vector<Taken>{{0, "9,5", 9.5}}));
+  EXPECT_EQ(Scan("Y=1.5,2 Name=B,1", keys), (std::vector<Taken>{{0, "1.5,2", 1.5}, {1, "B,1", 0}}))
+      << "a comma beside a period, and a text, stay as they are";
+}
+
 TEST(FieldScanner, OnlyTheExactKeyMatches) {
   EXPECT_EQ(Scan("joint=1 JOINT=2 ", KeyTable{{"Joint="}}), std::vector<Taken>{});
   EXPECT_EQ(Scan("JointI=4 SectionName=B ", KeyTable{{"Joint="}, {"Section=", ValueKind::kText}}),

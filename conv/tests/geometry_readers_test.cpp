@@ -16,7 +16,8 @@ Joint JointOf(std::string_view line) {
 
 Joint ModernJointOf(std::string_view line, RecordNotes* notes = nullptr) {
   Joint joint;
-  const RecordNotes got = ReadModernJoint(ModelLine(line), joint);
+  ElementNames names;
+  const RecordNotes got = ReadModernJoint(ModelLine(line), joint, names);
   if (notes) *notes = got;
   return joint;
 }
@@ -96,6 +97,27 @@ TEST(ReadFrameCon, TakesLabelAndBothJoints) {
   Frame last;
   ReadFrameCon(ModelLine("Frame=3   JointI=1   JointJ=2"), last);
   EXPECT_EQ(last, (Frame{3, 1, 0, 0}));
+}
+
+// Names get marks while the file is read and numbers above the largest
+// numeric label of their kind once it is read.
+TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
+  ElementNames names;
+  const ReadingRules modern{Reading::kModern, &names};
+  Frame named, numbered;
+  const RecordNotes notes = ReadFrameCon(ModelLine("Frame=Col10   JointI=N5   JointJ=7"), named, modern);
+  EXPECT_EQ(notes.nonNumericLabel, "Col10");
+  ReadFrameCon(ModelLine("Frame=12.0   JointI=-3   JointJ=N5"), numbered, modern);
+  EXPECT_EQ(numbered.jointI, -3);
+  EXPECT_EQ(names.Final(ElementKind::kFrame, named.label), 13);
+  EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointI), 8);
+  EXPECT_EQ(names.Final(ElementKind::kJoint, numbered.jointJ), 8) << "the same name, the same number";
+  EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointJ), 7);
+  Frame unnamed;
+  ReadFrameCon(ModelLine("Frame=   JointI=1"), unnamed, modern);
+  EXPECT_EQ(unnamed.label, 0) << "an empty value is no name";
+  for (const char* label : {"~12", "12A", "B3"}) EXPECT_FALSE(ElementNames::IsNumber(label)) << label;
+  for (const char* label : {"12", "-3", "1,5"}) EXPECT_TRUE(ElementNames::IsNumber(label)) << label;
 }
 
 TEST(ReadAreaCon, ThreeJointAreaWithThicknessFromVolumeAndSurface) {

@@ -23,6 +23,14 @@ TEST(ListInput, SkipsLeadingSpacesAndKeepsTrailingBlanks) {
   EXPECT_EQ(Items("\tJoint=1\r\n"), Strings{"\tJoint=1"}) << "a tab is no leading blank";
 }
 
+TEST(ListInput, CommasKeptMakeOneItemOfTheLine) {
+  LineReader lines("   XorR=9,5   Y=0\r\nb");
+  ListInput input(lines, ListInput::Commas::kKeep);
+  EXPECT_EQ(input.Next().text, "XorR=9,5   Y=0");
+  EXPECT_EQ(input.Next().text, "b");
+  EXPECT_TRUE(input.AtEnd());
+}
+
 TEST(ListInput, EndsLinesAtCrLfLfOrALoneCr) {
   EXPECT_EQ(Items("a\r\nb\nc\rd"), (Strings{"a", "b", "c", "d"}));
   EXPECT_EQ(Items("a\n\r\nb"), (Strings{"a", "", "b"}));

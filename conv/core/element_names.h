@@ -1,0 +1,50 @@
+#pragma once
+// Element names of the modern reading. SAP2000 lets a model name its joints,
+// frames and areas (Col10, N5) instead of numbering them, but out.txt has
+// room for numbers only. While the file is read, each distinct name of a kind
+// stands in the tables as a mark (a NaN carrying its order of appearance);
+// once the file is read, and so the largest numeric label of the kind known,
+// each name gets a whole number above it, in order of first appearance.
+
+#include <array>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace korvel::conv {
+
+enum class ElementKind { kJoint, kFrame, kArea };
+
+class ElementNames {
+ public:
+  // Whether a label value is a number: the whole text a decimal number
+  // (12, 12.0, -3, 12,5 with a decimal comma); Col10, ~12 and 12A are names.
+  static bool IsNumber(std::string_view text);
+
+  // The label that a value of `kind` stands for: `number` for a number or an
+  // empty value, otherwise the mark of the name.
+  double Label(ElementKind kind, std::string_view text, double number);
+
+  int count() const;  // distinct names of all kinds
+  // The label written to the files: a mark's number, any other label itself.
+  // Only once the whole file is read.
+  double Final(ElementKind kind, double label) const;
+
+  // The names of a kind in the order of their numbers.
+  const std::deque<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }
+  // The number of the n-th name of a kind (from 1).
+  double NumberOf(ElementKind kind, std::size_t n) const { return of_[Index(kind)].base + static_cast<double>(n); }
+
+ private:
+  struct OfKind {
+    std::deque<std::string> names;                            // they never move
+    std::unordered_map<std::string_view, std::size_t> order;  // name -> 1, 2, 3 ...
+    double base = 0;  // names are numbered base + 1, base + 2 ...
+  };
+  static std::size_t Index(ElementKind kind) { return static_cast<std::size_t>(kind); }
+
+  std::array<OfKind, 3> of_;
+};
+
+}  // namespace korvel::conv
