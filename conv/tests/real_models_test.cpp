@@ -49,7 +49,8 @@ class Differences {
     if (count++ < 3) examples += "\n    " + example;
   }
   void Report(const std::string& model) const {
-    for (const auto& [quantity, found] : found_) ADD_FAILURE() << model << ": " << found.first << " × " << quantity << found.second;
+    for (const auto& [quantity, found] : found_)
+      ADD_FAILURE() << model << ": " << found.first << " × " << quantity << found.second;
   }
 
  private:
@@ -109,14 +110,14 @@ class Comparison {
 
  private:
   // A number label keeps its number, a name gets the one labels.txt gives it.
-  std::optional<double> Number(Kind kind, const std::string& label) const {
+  std::optional<double> ExpectedLabel(Kind kind, const std::string& label) const {
     if (const auto number = LabelNumber(label)) return number;
     const auto listed = labels_.find({kKindNames[kind], label});
     return listed == labels_.end() ? std::nullopt : std::optional(listed->second);
   }
 
   void Label(Kind kind, const std::string& label, double got) {
-    const auto expected = Number(kind, label);
+    const auto expected = ExpectedLabel(kind, label);
     if (!expected || *expected != got) {
       differences_.Note(std::string(kKindNames[kind]) + " label", label + " written as " + Show(got));
     }
@@ -127,7 +128,8 @@ class Comparison {
     for (const auto& [key, number] : labels_) {
       const Kind kind = key.first == "joint" ? kJoint : key.first == "frame" ? kFrame : kArea;
       if (!model_.names[kind].count(key.second)) differences_.Note("labels.txt name not in the model", key.second);
-      if (number != std::floor(number) || number <= model_.largestNumber[kind] || !numbers[kind].insert(number).second) {
+      if (number != std::floor(number) || number <= model_.largestNumber[kind] ||
+          !numbers[kind].insert(number).second) {
         differences_.Note("labels.txt number clashing", key.first + " " + key.second + " " + Show(number));
       }
     }
@@ -138,16 +140,19 @@ class Comparison {
     }
   }
 
+  void Count(const std::string& kind, std::size_t got, std::size_t expected) {
+    if (got != expected) differences_.Note(kind + " count", std::to_string(got) + " for " + std::to_string(expected));
+  }
+
   void Joints() {
-    if (got_.joints.size() != model_.joints.size()) {
-      differences_.Note("joint count", std::to_string(got_.joints.size()) + " for " + std::to_string(model_.joints.size()));
-    }
+    Count("joint", got_.joints.size(), model_.joints.size());
     for (std::size_t row = 0; row < std::min(got_.joints.size(), model_.joints.size()); ++row) {
       const auto& [label, at] = model_.joints[row];
       const auto& got = got_.joints[row];
       Label(kJoint, label, got[0]);
       if (at && !Near(*at, Point{got[1], got[2], got[3]})) {
-        differences_.Note("joint coordinates", "joint " + label + " at " + Show(Point{got[1], got[2], got[3]}) + " for " + Show(*at));
+        differences_.Note("joint coordinates",
+                          "joint " + label + " at " + Show(Point{got[1], got[2], got[3]}) + " for " + Show(*at));
       }
     }
   }
@@ -156,9 +161,7 @@ class Comparison {
   template <std::size_t N>
   void Elements(Kind kind, const std::vector<Element>& expected, const std::vector<std::array<double, N>>& got) {
     const std::string kindName = kKindNames[kind];
-    if (got.size() != expected.size()) {
-      differences_.Note(kindName + " count", std::to_string(got.size()) + " for " + std::to_string(expected.size()));
-    }
+    Count(kindName, got.size(), expected.size());
     const auto& names = kind == kFrame ? frameSectionNames_ : got_.areaSections;
     for (std::size_t row = 0; row < std::min(got.size(), expected.size()); ++row) {
       const Element& element = expected[row];
@@ -169,8 +172,12 @@ class Comparison {
       const auto assigned = model_.sectionOf[kind].find(LabelKey(element.label));
       const std::string section = assigned == model_.sectionOf[kind].end() ? "" : assigned->second;
       const double number = got[row][N - 1];
-      const std::string gotSection = number >= 1 && number <= names.size() ? names[static_cast<std::size_t>(number) - 1] : "";
-      if (gotSection != section) differences_.Note(kindName + " section", kindName + " " + element.label + ": \"" + gotSection + "\" for \"" + section + "\"");
+      const std::string gotSection =
+          number >= 1 && number <= names.size() ? names[static_cast<std::size_t>(number) - 1] : "";
+      if (gotSection != section) {
+        differences_.Note(kindName + " section",
+                          kindName + " " + element.label + ": \"" + gotSection + "\" for \"" + section + "\"");
+      }
     }
   }
 
@@ -181,36 +188,43 @@ class Comparison {
     if (joint.empty()) {
       if (got != 0) differences_.Note("element joints", element + ": joint " + Show(got) + " for no corner");
     } else if (!model_.HasJoint(joint)) {
-      if (found != gotJoints_.end()) differences_.Note("element joints", element + ": missing joint " + joint + " found in out.txt");
+      if (found != gotJoints_.end()) {
+        differences_.Note("element joints", element + ": missing joint " + joint + " found in out.txt");
+      }
     } else if (const auto& at = model_.jointAt.at(LabelKey(joint)); found == gotJoints_.end()) {
-      differences_.Note("element joints", element + ": joint " + joint + " written as " + Show(got) + ", not in out.txt");
+      differences_.Note("element joints",
+                        element + ": joint " + joint + " written as " + Show(got) + ", not in out.txt");
     } else if (at && !Near(*at, found->second)) {
-      differences_.Note("element joints", element + ": joint " + joint + " at " + Show(found->second) + " for " + Show(*at));
+      differences_.Note("element joints",
+                        element + ": joint " + joint + " at " + Show(found->second) + " for " + Show(*at));
     }
   }
 
   void Sections() {
     static const char* const kColumns[] = {"Fc", "RebarFy", "t2", "t3", "Cover", "bar diameter"};
-    std::set<std::string> written;
+    std::set<std::string> written, expected;
     for (const auto& section : got_.frameSections) {
       written.insert(section.name);
-      const auto expected = model_.frameSections.find(section.name);
-      if (expected == model_.frameSections.end()) {
-        differences_.Note("frame section not in the model", section.name);
-        continue;
-      }
-      for (std::size_t i = 0; i < 6; ++i) {
-        if (!Near(section.values[i + 1], expected->second.numbers[i])) {
-          differences_.Note(std::string("frame section ") + kColumns[i], section.name + ": " + Show(section.values[i + 1]) +
-                                                                             " for " + Show(expected->second.numbers[i]));
+      const auto numbers = model_.frameSections.find(section.name);
+      for (std::size_t i = 0; numbers != model_.frameSections.end() && i < 6; ++i) {
+        if (!Near(section.values[i + 1], numbers->second.numbers[i])) {
+          differences_.Note(
+              std::string("frame section ") + kColumns[i],
+              section.name + ": " + Show(section.values[i + 1]) + " for " + Show(numbers->second.numbers[i]));
         }
       }
     }
-    for (const auto& [name, section] : model_.frameSections) {
-      if (!written.count(name)) differences_.Note("frame section missing", name);
+    for (const auto& [name, section] : model_.frameSections) expected.insert(name);
+    SameNames("frame section", written, expected);
+    SameNames("area section", {got_.areaSections.begin(), got_.areaSections.end()}, model_.areaSections);
+  }
+
+  void SameNames(const std::string& kind, const std::set<std::string>& written, const std::set<std::string>& expected) {
+    for (const std::string& name : written) {
+      if (!expected.count(name)) differences_.Note(kind + " not in the model", name);
     }
-    if (std::set<std::string>(got_.areaSections.begin(), got_.areaSections.end()) != model_.areaSections) {
-      differences_.Note("area section names", "out.txt lists " + std::to_string(got_.areaSections.size()) + " for " + std::to_string(model_.areaSections.size()));
+    for (const std::string& name : expected) {
+      if (!written.count(name)) differences_.Note(kind + " missing", name);
     }
   }
 
@@ -229,7 +243,8 @@ std::set<std::string> ExpectedWarnings(const Model& model) {
     if (when) expected.insert(fragment);
   };
   expect(model.frames.empty() && model.areas.empty(), "没有单元");
-  expect(std::any_of(model.joints.begin(), model.joints.end(), [](const auto& joint) { return !joint.second; }), "读不到坐标");
+  expect(std::any_of(model.joints.begin(), model.joints.end(), [](const auto& joint) { return !joint.second; }),
+         "读不到坐标");
   bool missingJoint = false, unmatched = false;
   for (const auto* elements : {&model.frames, &model.areas}) {
     for (const Element& element : *elements) {
@@ -252,28 +267,36 @@ std::set<std::string> ExpectedWarnings(const Model& model) {
   return expected;
 }
 
-void CheckWarnings(const std::vector<std::string>& warnings, const std::set<std::string>& expected, Differences& differences) {
+void CheckWarnings(const std::vector<std::string>& warnings, const std::set<std::string>& expected,
+                   Differences& differences) {
   for (const std::string& warning : warnings) {
-    if (std::none_of(expected.begin(), expected.end(), [&](const std::string& f) { return warning.find(f) != std::string::npos; })) {
+    if (std::none_of(expected.begin(), expected.end(),
+                     [&](const std::string& f) { return warning.find(f) != std::string::npos; })) {
       differences.Note("unexpected warning", warning);
     }
   }
   for (const std::string& fragment : expected) {
-    if (std::none_of(warnings.begin(), warnings.end(), [&](const std::string& w) { return w.find(fragment) != std::string::npos; })) {
+    if (std::none_of(warnings.begin(), warnings.end(),
+                     [&](const std::string& w) { return w.find(fragment) != std::string::npos; })) {
       differences.Note("warning missing", fragment);
     }
   }
+}
+
+// As `korvel convert --no-tool MODEL` in `folder`.
+ConversionResult Convert(const std::filesystem::path& file, const TempFolder& folder) {
+  CurrentFolder here(folder.path());
+  ConversionOptions options;
+  options.startTool = false;
+  return SAP2KREAD(file, options);
 }
 
 // A file in which no line starts a table is refused, and nothing is written.
 void CheckRefused(const std::filesystem::path& file) {
   const std::string name = file.filename().string();
   TempFolder folder;
-  CurrentFolder here(folder.path());
-  ConversionOptions options;
-  options.startTool = false;
   try {
-    SAP2KREAD(file, options);
+    Convert(file, folder);
     ADD_FAILURE() << name << ": converted although no line starts a table";
   } catch (const Error& error) {
     const std::string message = error.what();
@@ -294,17 +317,15 @@ TEST(RealModels, ConvertToWhatTheModelsSay) {
       continue;
     }
     TempFolder folder;
-    ConversionResult result;
-    {
-      CurrentFolder here(folder.path());
-      ConversionOptions options;
-      options.startTool = false;
-      result = SAP2KREAD(file, options);
+    try {
+      const ConversionResult result = Convert(file, folder);
+      const auto labels = folder.Has("labels.txt") ? std::optional(folder.Read("labels.txt")) : std::nullopt;
+      Differences differences = Comparison(model, ReadModelFile(folder.Read("out.txt")), labels).Run();
+      CheckWarnings(result.Warnings(), ExpectedWarnings(model), differences);
+      differences.Report(name);
+    } catch (const Error& error) {
+      ADD_FAILURE() << name << ": " << error.what();
     }
-    const auto labels = folder.Has("labels.txt") ? std::optional(folder.Read("labels.txt")) : std::nullopt;
-    Differences differences = Comparison(model, ReadModelFile(folder.Read("out.txt")), labels).Run();
-    CheckWarnings(result.Warnings(), ExpectedWarnings(model), differences);
-    differences.Report(name);
   }
 }
 

@@ -102,7 +102,9 @@ inline Tables ReadTables(std::string_view text) {
     if (trimmed.starts_with("TABLE:")) {
       tables.any = true;
       const std::size_t open = trimmed.find('"');
-      title = open == std::string_view::npos ? "" : std::string(trimmed.substr(open + 1, trimmed.find('"', open + 1) - open - 1));
+      title = open == std::string_view::npos
+                  ? ""
+                  : std::string(trimmed.substr(open + 1, trimmed.find('"', open + 1) - open - 1));
     } else if (trimmed.empty()) {
       title.clear();
     } else if (!title.empty()) {
@@ -130,15 +132,15 @@ inline constexpr const char* kKindNames[] = {"joint", "frame", "area"};
 
 struct Model {
   bool isTableModel = false;
-  std::vector<std::pair<std::string, std::optional<Point>>> joints;  // no point in another system
+  std::vector<std::pair<std::string, std::optional<Point>>> joints;  // no point: another system
   std::map<std::string, std::optional<Point>> jointAt;               // by label key
   std::vector<Element> frames, areas;
   std::map<std::string, std::string> sectionOf[3];  // frame and area label keys -> section name
   std::map<std::string, FrameSection> frameSections;
   std::set<std::string> areaSections;
-  std::set<std::string> names[3];   // labels that are names, wherever they stand
-  double largestNumber[3] = {};     // largest numeric label of each kind
-  std::set<std::string> barSizes;   // "REBAR SIZES"
+  std::set<std::string> names[3];  // labels that are names, wherever they stand
+  double largestNumber[3] = {};    // largest numeric label of each kind
+  std::set<std::string> barSizes;  // "REBAR SIZES"
 
   void NoteLabel(Kind kind, const std::string& label) {
     if (const auto number = LabelNumber(label)) {
@@ -225,7 +227,8 @@ inline Model ReadModel(std::string_view text) {
     section.concrete = concrete.count(Value(s, "Material")) > 0;
     section.designed = Value(s, "Shape") == "SD Section";
   }
-  for (const char* table : {"FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN", "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM"}) {
+  for (const char* table :
+       {"FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN", "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM"}) {
     const bool column = std::string_view(table).ends_with("COLUMN");
     for (const Record& s : tables[table]) {
       const bool named = column || model.frameSections.count(Value(s, "SectionName"));
