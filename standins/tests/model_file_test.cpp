@@ -52,7 +52,9 @@ TEST(ModelFile, ReadsBackEveryNumberTheConverterWrites) {
     joint += ",17.9769313486232E+307,-.0000179769313486232e313\r\n0\r\n0\r\n0\r\n0\r\n";
     const conv::ModelFile model = conv::ReadModelFile(joint);
     EXPECT_EQ(FormatReal(model.joints[0][1]), FormatReal(value)) << joint;
-    if (std::abs(value) == limits::max()) EXPECT_EQ(model.joints[0][1], value) << joint;
+    if (std::abs(value) == limits::max()) {
+      EXPECT_EQ(model.joints[0][1], value) << joint;
+    }
     EXPECT_EQ(model.joints[0][2], limits::max());
     EXPECT_EQ(model.joints[0][3], limits::lowest());
   }
