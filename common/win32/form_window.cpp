@@ -206,7 +206,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       return TRUE;
     }
     case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE) RestoreFocus();
+      if (LOWORD(w) != WA_INACTIVE && !HIWORD(w)) RestoreFocus();  // not while minimized
       return 0;
     case WM_SETFOCUS:  // the frame itself takes no keys
       RestoreFocus();
