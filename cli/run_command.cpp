@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/report.h"
+#include "run/core/job_folder.h"
 #include "run/core/solver_command.h"
 
 namespace korvel::cli {
@@ -11,8 +12,9 @@ constexpr char kHelp[] =
     "usage: korvel run JOB.dat\n"
     "\n"
     "Starts the solver as KORVEL_RUN does: korvel_2005r2_027.exe -j JOB, where\n"
-    "JOB is the given name less its last four characters. The solver is looked\n"
-    "for beside korvel, then on PATH; korvel does not wait for it.\n";
+    "JOB is the given name less its last four characters. The job file must lie\n"
+    "in the current folder, where the solver runs. The solver is looked for\n"
+    "beside korvel, then on PATH; korvel does not wait for it.\n";
 }
 
 int RunRun(const Arguments& args) {
@@ -22,6 +24,7 @@ int RunRun(const Arguments& args) {
   return ReportErrors([&] {
     const auto command = run::SolverCommandFor(job);
     if (!command) throw Error("作业文件名 \"" + job + "\" 少于四个字符，无法得到作业名");
+    if (const auto outside = run::JobOutsideWorkingFolder(job)) throw Error(*outside);
     const StartResult started = StartProgram(command->program, command->args);
     if (!started.started) throw Error("无法启动求解程序（" + command->CommandLine() + "）：" + started.problem);
   });

@@ -46,6 +46,13 @@ std::string Convert(std::string_view text, unsigned from, unsigned to) {
 
 std::string Utf8ToCp936(std::string_view utf8) { return Convert(utf8, CP_UTF8, 936); }
 std::string Cp936ToUtf8(std::string_view cp936) { return Convert(cp936, 936, CP_UTF8); }
+std::wstring Utf8ToUtf16(std::string_view utf8) {
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
 
 #else
 std::string Convert(std::string_view text, const char* from, const char* to) {

@@ -15,4 +15,9 @@ std::string Cp936ToUtf8(std::string_view cp936);
 // that are no GBK text, its ASCII with every other byte shown as "?".
 std::string Cp936ToUtf8ForDisplay(std::string_view cp936);
 
+#ifdef _WIN32
+// For Windows' "W" functions; bytes that are no UTF-8 become U+FFFD.
+std::wstring Utf8ToUtf16(std::string_view utf8);
+#endif
+
 }  // namespace korvel

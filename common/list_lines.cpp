@@ -1,11 +1,41 @@
 #include "common/list_lines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "common/error.h"
 
 namespace korvel {
+
+namespace {
+
+// The writer rounds to 15 significant digits, so the largest double is written
+// 1.79769313486232E+308, just beyond the range. Whether a number that
+// overflowed (syntax checked) is no larger than that.
+bool IsLargestDoubleRounded(std::string_view item) {
+  if (item.front() == '-') item.remove_prefix(1);
+  const std::size_t e = item.find_first_of("eE");
+  const std::string_view mantissa = item.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = item.substr(e + 1);
+    if (digits.front() == '+') digits.remove_prefix(1);
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc()) return false;
+  }
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  std::string significant;  // the digits from the first that is not 0
+  for (std::size_t i = 0; i < mantissa.size(); ++i) {
+    if (mantissa[i] == '.' || (significant.empty() && mantissa[i] == '0')) continue;
+    if (significant.empty()) exponent += i < point ? static_cast<long long>(point - i - 1) : -static_cast<long long>(i - point);
+    significant += mantissa[i];
+  }
+  while (!significant.empty() && significant.back() == '0') significant.pop_back();
+  return exponent == 308 && significant <= "179769313486232";
+}
+
+}  // namespace
 
 void ListLines::Fail(const std::string& reason) const {
   throw LineError(fileName_, line_, reason);
@@ -30,7 +60,11 @@ std::vector<double> ListLines::Numbers(std::size_t n, const std::string& what) {
     const std::size_t comma = line.find(',', start);
     const std::string_view item = line.substr(start, comma == std::string_view::npos ? comma : comma - start);
     double value = 0;
-    const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+    auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+    if (error == std::errc::result_out_of_range && end == item.data() + item.size() && IsLargestDoubleRounded(item)) {
+      value = std::copysign(std::numeric_limits<double>::max(), item.front() == '-' ? -1.0 : 1.0);
+      error = std::errc();
+    }
     if (item.empty() || error != std::errc() || end != item.data() + item.size() || !std::isfinite(value)) {
       Fail(what + "中的 \"" + Excerpt(item) + "\" 不是数");
     }

@@ -5,7 +5,8 @@
 #   install-deps.sh sanitizers also clang with its sanitizer and libFuzzer runtimes
 #   install-deps.sh windows    also the cross compiler and Wine for the Windows check
 #   install-deps.sh docs       also the SVG renderer for the README's pictures
-#   install-deps.sh screenshots  also a virtual X display and its photographer
+#   install-deps.sh screenshots  also a virtual X display, its photographer and a
+#                              scalable Song face to stand in for SimSun under Wine
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
@@ -13,7 +14,7 @@ case "${1:-}" in
   sanitizers) packages+=(clang libclang-rt-14-dev llvm) ;;
   windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales) ;;
   docs) packages+=(librsvg2-bin) ;;
-  screenshots) packages+=(xvfb x11-apps netpbm) ;;
+  screenshots) packages+=(xvfb x11-apps netpbm fonts-noto-cjk) ;;
 esac
 
 missing=()

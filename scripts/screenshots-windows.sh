@@ -15,15 +15,33 @@ xvfb=$!
 scratch=$(mktemp -d)
 export DISPLAY=$display WINEPREFIX="$root/build-windows/wineprefix-screenshots" WINEDEBUG=-all \
   WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8
-unset LC_ALL
+unset $(compgen -e | grep '^LC_' || true)  # LANG alone sets the code page
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
 [[ -d "$WINEPREFIX" ]] || wineboot --init >/dev/null 2>&1 || true
+# Windows users see the labels in SimSun, smoothed. Wine has no SimSun: a
+# scalable Song face takes its place (without it, Wine falls back to a bitmap
+# face that drops strokes), and fonts are smoothed in grey.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'Noto Serif CJK SC' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'Noto Serif CJK SC' /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wineserver -w
 
+photograph() {  # program, file
+  xwd -silent -name "$1 - Wine desktop" 2>/dev/null | xwdtopnm 2>/dev/null | pnmtopng > "$2" 2>/dev/null
+}
 shoot() {  # program, desktop size
   (cd "$scratch" && wine explorer /desktop="$1,$2" "$root/build-windows/bin/$1.exe" >/dev/null 2>&1 &)
-  sleep 6
-  xwd -silent -name "$1 - Wine desktop" | xwdtopnm 2>/dev/null | pnmtopng > "docs/$1-windows.png"
+  # Wait until the window is drawn (a blank desktop has two colours; Wine's
+  # first start in a prefix takes a while), then give it time to finish.
+  local shot="$scratch/$1.png"
+  for _ in $(seq 60); do
+    sleep 1
+    photograph "$1" "$shot" || continue
+    (( $(pngtopnm "$shot" | ppmhist -noheader | wc -l) > 8 )) && break
+  done
+  sleep 2
+  photograph "$1" "docs/$1-windows.png"
   wineserver -k 2>/dev/null || true
   sleep 1
 }

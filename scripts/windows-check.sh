@@ -14,7 +14,8 @@ cmake --build "$build" -j"$(nproc)"
 # A private Wine prefix, no display, and a Chinese system locale (code page
 # 936), as on the machines the solver runs on.
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8
-unset DISPLAY LC_ALL
+# LANG decides only when no LC_ variable overrides it (LC_CTYPE would set Wine's code page).
+unset DISPLAY $(compgen -e | grep '^LC_' || true)
 [[ -d "$WINEPREFIX" ]] || wineboot --init >/dev/null 2>&1 || true
 # Windows without a display: Wine's null graphics driver creates them all the same.
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1

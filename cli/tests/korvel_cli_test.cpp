@@ -163,6 +163,8 @@ TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   const std::string record = solver.WaitForRecord();
   EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[my job]\n");
   EXPECT_EQ(Korvel("run a.d", "", alone.Path("korvel").string()), 1);
+  EXPECT_EQ(Korvel("run '" + alone.Path("job.dat").string() + "'", "", alone.Path("korvel").string()), 1);
+  EXPECT_NE(err_.find("作业文件必须在工作文件夹中"), std::string::npos) << err_;
 }
 
 TEST_F(KorvelCommand, PlotDrawsTheFilesOfTheCurrentFolder) {

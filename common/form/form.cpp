@@ -9,4 +9,8 @@ const Control* Form::Find(std::string_view control) const {
   return found == controls.end() ? nullptr : &*found;
 }
 
+std::filesystem::path PathOfText(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 }  // namespace korvel::form

@@ -4,6 +4,7 @@
 // to. The Qt windows on Linux and the Win32 windows on Windows only draw a
 // description and pass clicks to the logic.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,6 +89,9 @@ class View {
   virtual void SetBusy(bool busy) = 0;
   virtual void Close() = 0;
 };
+
+// A file name typed or chosen in a window, as a path on every system.
+std::filesystem::path PathOfText(const std::string& utf8);
 
 // A window's logic: what a click on one of its controls does.
 using ClickHandler = void (*)(std::string_view control, View& view);

@@ -2,6 +2,9 @@
 
 #include <commdlg.h>
 
+#include <filesystem>
+
+#include "common/codepage.h"
 #include "common/win32/fonts.h"
 #include "common/win32/input_box.h"
 #include "common/win32/picture_gdi.h"
@@ -29,12 +32,7 @@ std::wstring ProgramName() {
 
 }  // namespace
 
-std::wstring Wide(std::string_view utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
+std::wstring Wide(std::string_view utf8) { return Utf8ToUtf16(utf8); }
 
 std::string Utf8(std::wstring_view wide) {
   const int length =
@@ -73,7 +71,13 @@ FormWindow::FormWindow(const form::Form& form, form::ClickHandler clicked)
     return text ? std::optional<std::string>(Utf8(*text)) : std::nullopt;
   };
   chooseDataFile = [this]() -> std::optional<std::string> {
+    // The dialog opens in the current folder every time: a name with a folder
+    // and no file is where it starts; without one it would prefer the folder
+    // last visited by the program.
+    std::wstring start = std::filesystem::current_path().wstring();
+    if (!start.empty() && start.back() != L'\\') start += L'\\';
     wchar_t file[MAX_PATH * 4] = L"";
+    start.copy(file, MAX_PATH * 4 - 1);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window_;
@@ -118,11 +122,11 @@ void FormWindow::CreateControls() {
         break;
       case form::ControlKind::kCheckBox:
         kind = L"BUTTON";
-        style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+        style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY;
         break;
       case form::ControlKind::kButton:
         kind = L"BUTTON";
-        style |= WS_TABSTOP | BS_PUSHBUTTON;
+        style |= WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
         break;
       case form::ControlKind::kPicture:
         style |= SS_OWNERDRAW;
@@ -142,7 +146,12 @@ void FormWindow::CreateControls() {
     controls_.push_back(control);
     if (!first && (style & WS_TABSTOP)) first = control;
   }
-  if (first) SetFocus(first);
+  focused_ = first;
+  RestoreFocus();
+}
+
+void FormWindow::RestoreFocus() {
+  if (focused_) SetFocus(focused_);
 }
 
 HWND FormWindow::Control(std::string_view name) const {
@@ -155,12 +164,7 @@ HWND FormWindow::Control(std::string_view name) const {
 int FormWindow::Run() {
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
-  for (HWND control : controls_) {
-    if (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) {
-      SetFocus(control);
-      break;
-    }
-  }
+  RestoreFocus();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (!IsDialogMessageW(window_, &message)) {
@@ -185,6 +189,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(w);
+      if (HIWORD(w) == EN_SETFOCUS || HIWORD(w) == BN_SETFOCUS) focused_ = reinterpret_cast<HWND>(l);
       const auto index = static_cast<std::size_t>(id - kFirstControlId);
       // Enter and Escape arrive as ids 1 and 2 and press nothing.
       if (HIWORD(w) == BN_CLICKED && id >= kFirstControlId && index < form_.controls.size()) {
@@ -200,6 +205,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       return TRUE;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(w) != WA_INACTIVE && !HIWORD(w)) RestoreFocus();  // not while minimized
+      return 0;
+    case WM_SETFOCUS:  // the frame itself takes no keys
+      RestoreFocus();
+      return 0;
     case WM_CLOSE:
       DestroyWindow(window_);
       return 0;
@@ -232,8 +243,9 @@ std::optional<std::string> FormWindow::AskText(const std::string& prompt) { retu
 std::optional<std::string> FormWindow::ChooseDataFile() { return chooseDataFile(); }
 
 void FormWindow::SetBusy(bool busy) {
-  EnableWindow(window_, !busy);
+  EnableWindow(window_, !busy);  // disabling it takes the focus away
   SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+  if (!busy && GetActiveWindow() == window_) RestoreFocus();
 }
 
 void FormWindow::Close() { DestroyWindow(window_); }

@@ -47,6 +47,11 @@ class FormWindow : public form::View {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void CreateControls();
+  // Windows focuses the frame when it is active again after a dialog or a
+  // message box, and nothing when it is enabled again after work: the keyboard
+  // would go nowhere. The window gives the focus back to the control that had
+  // it last, which each control reports when it takes the focus.
+  void RestoreFocus();
 
   const form::Form& form_;
   form::ClickHandler clicked_;
@@ -54,6 +59,7 @@ class FormWindow : public form::View {
   std::vector<HWND> controls_;  // in the order of the form
   std::vector<HFONT> fonts_;    // owned
   int dpi_ = 96;
+  HWND focused_ = nullptr;
 };
 
 // Control ids start here: Windows' dialog manager sends 1 and 2 for Enter

@@ -87,7 +87,8 @@ FormWidget::FormWidget(const form::Form& form, form::ClickHandler clicked, QWidg
     return accepted ? std::optional<QString>(text) : std::nullopt;
   };
   chooseDataFile = [this]() -> std::optional<QString> {
-    QFileDialog dialog(this);
+    // Opened in the current folder every time, not in the one last visited.
+    QFileDialog dialog(this, QString(), QDir::currentPath());
     dialog.setObjectName("cdOpen");
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter("Data files (*.dat)");

@@ -1,7 +1,6 @@
 #include "conv/core/converter_form.h"
 
 #include <exception>
-#include <filesystem>
 #include <string>
 
 #include "conv/core/conversion.h"
@@ -29,10 +28,6 @@ form::Form Build() {
           }};
 }
 
-std::filesystem::path FromUtf8(const std::string& name) {
-  return std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
 void Convert(form::View& view) {
   const std::optional<std::string> name = view.AskText(kPrompt);
   if (!name) return;
@@ -40,7 +35,7 @@ void Convert(form::View& view) {
   std::string error;
   ConversionResult result;
   try {
-    result = SAP2KREAD(FromUtf8(*name));
+    result = SAP2KREAD(form::PathOfText(*name));
   } catch (const std::exception& e) {
     error = e.what();
   }

@@ -13,22 +13,12 @@ using namespace test_support;
 
 class ConverterWin32 : public ::testing::Test {
  protected:
-  ConverterWin32() : here_(folder_.path()) {
-    window_.askText = [this](const std::string& prompt) {
-      prompts_.push_back(prompt);
-      return answer_;
-    };
-    window_.reportError = [this](const std::string& text) { errors_.push_back(text); };
-    window_.reportWarnings = [this](const std::string& text) { warnings_.push_back(text); };
-    ShowWindow(window_.handle(), SW_SHOW);
-  }
+  ConverterWin32() : here_(folder_.path()) { ShowWindow(window_.handle(), SW_SHOW); }
   HWND Control(const char* name) { return window_.Control(name); }
 
   TempFolder folder_;
   CurrentFolder here_;
   win32::FormWindow window_{ConverterForm(), ConverterFormClicked};
-  std::optional<std::string> answer_;
-  std::vector<std::string> prompts_, errors_, warnings_;
 };
 
 TEST_F(ConverterWin32, LaysOutTheWindowAndEveryGlyphIsThere) {
@@ -40,36 +30,47 @@ TEST_F(ConverterWin32, LaysOutTheWindowAndEveryGlyphIsThere) {
   EXPECT_EQ(GetFocus(), Control("Command1"));
 }
 
-TEST_F(ConverterWin32, ConvertsTwiceAndCancelTouchesNothing) {
-  Click(Control("Command1"));
-  EXPECT_EQ(folder_.Names(), std::vector<std::string>{});
+// Space on the start button, the model's name typed in the input box, Enter
+// on the warning that Plakon.exe did not start: the focus is back on the
+// button after each dialog, so the next Space works.
+TEST_F(ConverterWin32, ConvertsTwiceByKeyboardAndCancelTouchesNothing) {
   folder_.Write("a.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=1   GlobalY=2   GlobalZ=3\r\n");
   folder_.Write("b.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
-  answer_ = "a.s2k";
-  Click(Control("Command1"));
-  EXPECT_EQ(folder_.Read("out.txt"), "1\r\n1,1,2,3\r\n0\r\n0\r\n0\r\n0\r\n");
-  answer_ = "b.s2k";
-  Click(Control("Command1"));
-  EXPECT_EQ(folder_.Read("out.txt"), "0\r\n0\r\n0\r\n0\r\n0\r\n");
-  EXPECT_EQ(prompts_.size(), 3u);
-  EXPECT_TRUE(errors_.empty());
+  SearchPathOnly noTool(folder_.path());
+  KeyboardAnswers answers(window_.handle());
+  answers.Add("a.s2k", VK_ESCAPE);
+  PressKey(window_.handle(), VK_SPACE);
+  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"a.s2k", "b.s2k"}));
+  const std::pair<const char*, const char*> conversions[] = {{"a.s2k", "1\r\n1,1,2,3\r\n0\r\n0\r\n0\r\n0\r\n"},
+                                                             {"b.s2k", "0\r\n0\r\n0\r\n0\r\n0\r\n"}};
+  for (const auto& [model, out] : conversions) {
+    answers.Add(model, VK_RETURN);
+    answers.Add("", VK_RETURN);
+    PressKey(window_.handle(), VK_SPACE);
+    EXPECT_EQ(folder_.Read("out.txt"), out) << model;
+  }
+  ASSERT_EQ(answers.shown().size(), 5u);
+  EXPECT_NE(answers.shown()[3].find("请输入SAP2000"), std::string::npos) << answers.shown()[3];
+  EXPECT_NE(answers.shown()[4].find("Plakon.exe"), std::string::npos) << answers.shown()[4];
+  EXPECT_EQ(GetFocus(), Control("Command1"));
   EXPECT_TRUE(IsWindowEnabled(window_.handle())) << "ready again";
 }
 
 TEST_F(ConverterWin32, AMissingModelIsAnErrorAndAFailedToolStartAWarning) {
-  answer_ = "missing.s2k";
+  std::optional<std::string> answer = "missing.s2k";
+  std::vector<std::string> errors, warnings;
+  window_.askText = [&](const std::string&) { return answer; };
+  window_.reportError = [&](const std::string& text) { errors.push_back(text); };
+  window_.reportWarnings = [&](const std::string& text) { warnings.push_back(text); };
   Click(Control("Command1"));
-  ASSERT_EQ(errors_.size(), 1u);
-  EXPECT_NE(errors_[0].find("missing.s2k"), std::string::npos);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("missing.s2k"), std::string::npos);
   folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
-  answer_ = "m.s2k";
-  const char* path = std::getenv("PATH");
-  const std::string oldPath = path ? path : "";
-  _putenv_s("PATH", folder_.path().string().c_str());  // no Plakon.exe anywhere
+  answer = "m.s2k";
+  SearchPathOnly noTool(folder_.path());
   Click(Control("Command1"));
-  _putenv_s("PATH", oldPath.c_str());
-  ASSERT_EQ(warnings_.size(), 1u);
-  EXPECT_NE(warnings_[0].find("Plakon.exe"), std::string::npos) << warnings_[0];
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("Plakon.exe"), std::string::npos) << warnings[0];
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "run/core/launcher_form.h"
 
+#include "run/core/job_folder.h"
 #include "run/core/solver_command.h"
 
 namespace korvel::run {
@@ -29,6 +30,10 @@ form::Form Build() {
 void RunSolver(form::View& view) {
   const std::optional<std::string> chosen = view.ChooseDataFile();
   if (!chosen) return;
+  if (const std::optional<std::string> outside = JobOutsideWorkingFolder(*chosen)) {
+    view.ShowError(*outside);
+    return;
+  }
   const std::optional<SolverCommand> command = SolverCommandFor(*chosen);
   if (!command) return;
   const StartResult started = StartProgram(command->program, command->args);

@@ -11,7 +11,8 @@ namespace korvel::run {
 const form::Form& LauncherForm();
 
 // cmdRun lets the user choose a *.dat file and starts the solver on it
-// without waiting, showing why when it cannot start; cmdExit closes.
+// without waiting, showing why when it cannot start or when the file lies
+// outside the working folder; cmdExit closes.
 void LauncherFormClicked(std::string_view control, form::View& view);
 
 }  // namespace korvel::run

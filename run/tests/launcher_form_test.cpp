@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/tests/fake_view.h"
 
 namespace korvel::run {
@@ -26,6 +28,14 @@ TEST(LauncherForm, CancelOrAShortNameStartsNothing) {
   EXPECT_TRUE(view.errors.empty());
   LauncherFormClicked("cmdExit", view);
   EXPECT_TRUE(view.closed);
+}
+
+TEST(LauncherForm, AJobOutsideTheWorkingFolderIsNotStarted) {
+  FakeView view(LauncherForm());
+  view.answer = (std::filesystem::temp_directory_path() / "korvel-no-such-folder" / "job.dat").string();
+  LauncherFormClicked("cmdRun", view);
+  ASSERT_EQ(view.errors.size(), 1u);
+  EXPECT_EQ(view.errors[0].rfind("作业文件必须在工作文件夹中", 0), 0u) << view.errors[0];
 }
 
 }  // namespace

@@ -3,16 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "common/tests/recording_program.h"
 
 namespace korvel::run {
 namespace {
 
+using test_support::CurrentFolder;
 using test_support::RecordingProgram;
+using test_support::TempFolder;
 
 class LauncherWindowTest : public ::testing::Test {
  protected:
@@ -53,12 +58,31 @@ TEST_F(LauncherWindowTest, LaysOutItsControlsWithRunFocused) {
   EXPECT_EQ(QApplication::focusWidget(), window_.findChild<QPushButton*>("cmdExit"));
 }
 
-TEST_F(LauncherWindowTest, RunStartsTheSolverOnTheChosenJob) {
-  chosen_ = "/jobs/my frame.dat";
-  ClickRun();
-  const std::string record = solver_.WaitForRecord();
-  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[/jobs/my frame]\n");
-  EXPECT_TRUE(errors_.isEmpty());
+// The window's own dialog, from two working folders in turn: it opens in the
+// current one each time, and the job starts.
+TEST_F(LauncherWindowTest, RunStartsTheJobPickedInTheWorkingFolder) {
+  LauncherWindow window;
+  window.show();
+  QApplication::setActiveWindow(&window);
+  auto* run = window.findChild<QPushButton*>("cmdRun");
+  TempFolder first, second;
+  for (const auto& [folder, job] : {std::pair{&first, "my frame"}, std::pair{&second, "frame1"}}) {
+    folder->Write(std::string(job) + ".dat", "");
+    CurrentFolder here(folder->path());
+    std::filesystem::remove(solver_.folder().Path("record"));
+    QString opened;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      opened = dialog->directory().absolutePath();
+      dialog->selectFile(QString::fromUtf8(job) + ".dat");
+      static_cast<QDialog*>(dialog)->accept();  // as Enter in the name field
+    });
+    QTest::keyClick(run, Qt::Key_Space);
+    EXPECT_EQ(opened, QDir::currentPath());
+    const std::string record = solver_.WaitForRecord();
+    EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[" + (folder->path() / job).string() + "]\n");
+  }
 }
 
 TEST_F(LauncherWindowTest, CancelOrAShortNameStartsNothingAndSaysNothing) {

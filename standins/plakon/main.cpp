@@ -7,6 +7,7 @@
 #include "common/error.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
+#include "standins/plakon/failure_message.h"
 #include "standins/plakon/model_listing.h"
 
 int main(int argc, char**) {
@@ -22,7 +23,7 @@ int main(int argc, char**) {
     out.Commit();
     return 0;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "Plakon.exe: %s\n", e.what());
+    korvel::standins::ShowFailure(std::string("Plakon.exe: ") + e.what() + "\n");
     return 1;
   }
 }

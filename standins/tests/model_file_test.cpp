@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "common/error.h"
+#include "common/real_format.h"
 #include "common/tests/temp_folder.h"
 #include "standins/plakon/model_listing.h"
 
@@ -37,6 +41,31 @@ TEST(ModelFile, SectionNumbersWithoutASectionAreListedAsSuch) {
   const std::string listing = ModelListing(conv::ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
   EXPECT_NE(listing.find("section (none)"), std::string::npos);
   EXPECT_NE(listing.find("section (unknown 4)"), std::string::npos);
+}
+
+TEST(ModelFile, ReadsBackEveryNumberTheConverterWrites) {
+  using limits = std::numeric_limits<double>;
+  const double extremes[] = {limits::max(), limits::lowest(), limits::min(), limits::denorm_min(), -limits::denorm_min()};
+  for (const double value : extremes) {
+    std::string joint = "1\r\n1,";
+    AppendReal(joint, value);
+    joint += ",17.9769313486232E+307,-.0000179769313486232e313\r\n0\r\n0\r\n0\r\n0\r\n";
+    const conv::ModelFile model = conv::ReadModelFile(joint);
+    EXPECT_EQ(FormatReal(model.joints[0][1]), FormatReal(value)) << joint;
+    if (std::abs(value) == limits::max()) {
+      EXPECT_EQ(model.joints[0][1], value) << joint;
+    }
+    EXPECT_EQ(model.joints[0][2], limits::max());
+    EXPECT_EQ(model.joints[0][3], limits::lowest());
+  }
+  for (const char* beyond : {"1.79769313486233E+308", "-1.797693134862321E+308", "1E+309", "1797693134862320001E+290"}) {
+    try {
+      conv::ReadModelFile("1\r\n1,0,0," + std::string(beyond) + "\r\n0\r\n0\r\n0\r\n0\r\n");
+      ADD_FAILURE() << "accepted: " << beyond;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("out.txt 第 2 行"), std::string::npos) << e.what();
+    }
+  }
 }
 
 TEST(ModelFile, ReportsTheFirstLineThatDoesNotFit) {

@@ -1,0 +1,29 @@
+#include "run/core/job_folder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/form/form.h"
+
+namespace korvel::run {
+namespace {
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+std::optional<std::string> JobOutsideWorkingFolder(const std::string& chosenFile) {
+  const std::filesystem::path folder = form::PathOfText(chosenFile).parent_path();
+  if (folder.empty()) return std::nullopt;
+  const std::filesystem::path working = std::filesystem::current_path();
+  // The same folder on disk, which no comparison of the spellings can tell.
+  std::error_code unknown;
+  if (std::filesystem::equivalent(folder, working, unknown)) return std::nullopt;
+  return "作业文件必须在工作文件夹中：求解程序在工作文件夹中运行，读取那里的 matcode0.txt。\n\n作业文件所在的文件夹：" +
+         Utf8(folder) + "\n工作文件夹：" + Utf8(working) + "\n\n请把作业文件放到工作文件夹中再运行。";
+}
+
+}  // namespace korvel::run
