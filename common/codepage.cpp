@@ -51,7 +51,8 @@ std::string Cp936ToUtf8(std::string_view cp936) { return Convert(cp936, 936, CP_
 std::string Convert(std::string_view text, const char* from, const char* to) {
   iconv_t converter = iconv_open(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1)) throw Error(kFailure);
-  std::string result(text.size() * 2 + 4, '\0');
+  // One byte may become three (0x80, the euro sign, is U+20AC).
+  std::string result(text.size() * 3 + 4, '\0');
   char* in = const_cast<char*>(text.data());
   std::size_t inLeft = text.size();
   char* out = result.data();

@@ -16,6 +16,10 @@ std::vector<std::string> ConversionResult::Warnings() const {
     warnings.push_back("模型由 SAP2000 " + Count(declaredVersion) +
                        " 写出，却按旧版格式读取：节点坐标、材料强度和截面指定可能不对");
   }
+  if (disagreeingVersion != 0) {
+    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " + Count(disagreeingVersion) +
+                       "：按第一个声明读取");
+  }
   if (truncated) {
     warnings.push_back("模型文件超过 " + Count(itemLimit) + " 项，只转换了前 " + Count(itemLimit) + " 项");
   }

@@ -55,6 +55,17 @@ std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, st
 // Section="PL 16" names the section PL 16.
 std::optional<std::string_view> TakeQuotedValue(const ModelLine& A, std::size_t valueStart);
 
+// The lenient conversion of a model's value. Its overflow error quotes the
+// value as a message may: in UTF-8, short, without control characters.
+[[noreturn]] void ThrowModelNumberTooLarge(std::string_view text);
+inline double ModelNumber(std::string_view text) {
+  try {
+    return LenientNumber(text);
+  } catch (const OverflowError&) {
+    ThrowModelNumberTooLarge(text);
+  }
+}
+
 // A value as ScanFields hands it over: text as it stands and, for the number
 // kind, its lenient conversion.
 struct FieldValue {
@@ -87,7 +98,7 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
       if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());
       if (!text) text = TakeValue(A, at, key.key, key.end);
       if (text) {
-        const double number = key.kind == ValueKind::kNumber ? LenientNumber(*text) : 0;
+        const double number = key.kind == ValueKind::kNumber ? ModelNumber(*text) : 0;
         onValue(k, FieldValue{*text, number});
       }
     }

@@ -19,7 +19,13 @@ std::string ModelText(std::string_view cp936) {
     i += width;
     whole = i;
   }
-  const std::string text = Cp936ToUtf8ForDisplay(shown.substr(0, whole));
+  // A control character could end the message (NUL) or steer the terminal
+  // (ESC); it is never part of a double-byte character.
+  std::string visible(shown.substr(0, whole));
+  for (char& c : visible) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  }
+  const std::string text = Cp936ToUtf8ForDisplay(visible);
   return cut ? text + "…" : text;
 }
 
