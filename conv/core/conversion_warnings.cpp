@@ -5,6 +5,10 @@ namespace {
 
 std::string Count(int n) { return std::to_string(n); }
 
+std::string DroppedNames(int n) {
+  return (n >= SectionNames::kDroppedNamesCounted ? "至少 " : "") + Count(n) + " 个名称未编号（截面号记为 0）";
+}
+
 }  // namespace
 
 std::vector<std::string> ConversionResult::Warnings() const {
@@ -24,10 +28,10 @@ std::vector<std::string> ConversionResult::Warnings() const {
     warnings.push_back("模型文件超过 " + Count(itemLimit) + " 项，只转换了前 " + Count(itemLimit) + " 项");
   }
   if (droppedFrameSections > 0) {
-    warnings.push_back("框架截面名称超过容量，" + Count(droppedFrameSections) + " 个名称未编号（截面号记为 0）");
+    warnings.push_back("框架截面名称超过容量，" + DroppedNames(droppedFrameSections));
   }
   if (droppedAreaSections > 0) {
-    warnings.push_back("墙板截面名称超过容量，" + Count(droppedAreaSections) + " 个名称未编号（截面号记为 0）");
+    warnings.push_back("墙板截面名称超过容量，" + DroppedNames(droppedAreaSections));
   }
   suspect(jointsWithoutCoordinates, " 个节点读不到坐标，坐标记为 0");
   suspect(unmatchedAssignments, " 条截面指定找不到对应的单元，没有生效");
