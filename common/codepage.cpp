@@ -79,6 +79,17 @@ std::string Cp936ToUtf8ForDisplay(std::string_view cp936) {
   }
 }
 
+std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes) {
+  std::size_t whole = 0;
+  for (std::size_t i = 0; i < cp936.size() && i < bytes;) {
+    const auto c = static_cast<unsigned char>(cp936[i]);
+    i += c >= 0x81 && c <= 0xFE ? 2 : 1;
+    if (i > bytes || i > cp936.size()) break;
+    whole = i;
+  }
+  return whole;
+}
+
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t at) {
   auto byte = [&](std::size_t i) { return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u; };
   const unsigned lead = byte(0);

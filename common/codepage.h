@@ -15,6 +15,10 @@ std::string Cp936ToUtf8(std::string_view cp936);
 // that are no GBK text, its ASCII with every other byte shown as "?".
 std::string Cp936ToUtf8ForDisplay(std::string_view cp936);
 
+// The length of the longest beginning of `cp936` of at most `bytes` bytes
+// that does not end inside a double-byte character.
+std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes);
+
 // The length of the well-formed UTF-8 character that starts at text[at] (no
 // surrogate, no overlong form), 0 where none does.
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t at);

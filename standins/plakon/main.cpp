@@ -3,6 +3,7 @@
 // malformed (the message names the line), 2 for arguments.
 
 #include <cstdio>
+#include <new>
 
 #include "common/error.h"
 #include "common/input_file.h"
@@ -21,6 +22,9 @@ int main(int argc, char**) {
     out.Write(listing);
     out.Commit();
     return 0;
+  } catch (const std::bad_alloc&) {
+    std::fputs("Plakon.exe: 内存不足，无法把 out.txt 写成 data.mfd\n", stderr);
+    return 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "Plakon.exe: %s\n", e.what());
     return 1;
