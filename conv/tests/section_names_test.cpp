@@ -47,7 +47,7 @@ TEST(SectionNames, FullTableGivesNewNamesNoNumberButFindsOldOnes) {
 // Names that find the table full are remembered only up to a bound.
 TEST(SectionNames, DroppedNamesAreCountedUpToABound) {
   SectionNames names(1);
-  for (int i = 0; i <= SectionNames::kDroppedNamesCounted + 5; ++i) names.FindOrAddSection("D" + std::to_string(i));
+  for (int i = 0; i <= SectionNames::kDroppedNamesCounted + 5; ++i) names.FindOrAddSection(std::to_string(i));
   EXPECT_EQ(names.DroppedCount(), SectionNames::kDroppedNamesCounted);
 }
 
