@@ -58,7 +58,8 @@ std::wstring Utf8ToUtf16(std::string_view utf8) {
 std::string Convert(std::string_view text, const char* from, const char* to) {
   iconv_t converter = iconv_open(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1)) throw Error(kFailure);
-  std::string result(text.size() * 2 + 4, '\0');
+  // One byte may become three (0x80, the euro sign, is U+20AC).
+  std::string result(text.size() * 3 + 4, '\0');
   char* in = const_cast<char*>(text.data());
   std::size_t inLeft = text.size();
   char* out = result.data();
@@ -83,6 +84,53 @@ std::string Cp936ToUtf8ForDisplay(std::string_view cp936) {
     for (char c : cp936) shown += static_cast<unsigned char>(c) < 0x80 ? c : '?';
     return shown;
   }
+}
+
+std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes) {
+  std::size_t whole = 0;
+  for (std::size_t i = 0; i < cp936.size() && i < bytes;) {
+    const auto c = static_cast<unsigned char>(cp936[i]);
+    i += c >= 0x81 && c <= 0xFE ? 2 : 1;
+    if (i > bytes || i > cp936.size()) break;
+    whole = i;
+  }
+  return whole;
+}
+
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at) {
+  auto byte = [&](std::size_t i) { return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u; };
+  const unsigned lead = byte(0);
+  if (lead < 0x80) return at < text.size() ? 1 : 0;
+  // The range of the second byte depends on the lead; the others are 80-BF.
+  std::size_t length = 0;
+  unsigned low = 0x80, high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;  // not a surrogate
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+std::string NameForDisplay(std::string_view name) {
+  for (std::size_t i = 0; i < name.size();) {
+    const std::size_t length = Utf8CharacterLength(name, i);
+    if (length == 0) return Cp936ToUtf8ForDisplay(name);
+    i += length;
+  }
+  return std::string(name);
 }
 
 }  // namespace korvel

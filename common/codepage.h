@@ -15,6 +15,18 @@ std::string Cp936ToUtf8(std::string_view cp936);
 // that are no GBK text, its ASCII with every other byte shown as "?".
 std::string Cp936ToUtf8ForDisplay(std::string_view cp936);
 
+// The length of the longest beginning of `cp936` of at most `bytes` bytes
+// that does not end inside a double-byte character.
+std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes);
+
+// The length of the well-formed UTF-8 character that starts at text[at] (no
+// surrogate, no overlong form), 0 where none does.
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at);
+
+// A file name for a message or a picture: UTF-8 as it is; a name that is not
+// UTF-8 (one made on a Chinese Windows system) read as code page 936.
+std::string NameForDisplay(std::string_view name);
+
 #ifdef _WIN32
 // For Windows' "W" functions; bytes that are no UTF-8 become U+FFFD.
 std::wstring Utf8ToUtf16(std::string_view utf8);

@@ -38,9 +38,7 @@ int DigitValue(char c) {
   return 99;
 }
 
-OverflowError TooLarge(std::string_view text) {
-  return OverflowError("数值 \"" + Excerpt(text) + "\" 超出双精度数的范围");
-}
+OverflowError TooLarge(std::string_view text) { return NumberTooLarge(Excerpt(text)); }
 
 double ReadRadixInteger(Reader& in, int radix, std::string_view text) {
   std::uint64_t value = 0;
@@ -155,6 +153,10 @@ double LenientNumber(std::string_view text) {
     value = 0;
   }
   return negative ? -value : value;
+}
+
+OverflowError NumberTooLarge(std::string_view shown) {
+  return OverflowError("数值 \"" + std::string(shown) + "\" 超出双精度数的范围");
 }
 
 bool IsPlainNumber(std::string_view text) {

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "common/error.h"
+
 namespace korvel {
 
 // Blanks, tabs and line feeds are skipped anywhere (1 000 is 1000); then an
@@ -19,5 +21,9 @@ double LenientNumber(std::string_view text);
 // optional sign, digits with at most one period, an optional exponent. Labels
 // such as "B3" or "~12" are not (the lenient conversion reads them as 0).
 bool IsPlainNumber(std::string_view text);
+
+// The overflow error of a number whose text, already fit for a message (UTF-8,
+// short), is `shown`.
+OverflowError NumberTooLarge(std::string_view shown);
 
 }  // namespace korvel

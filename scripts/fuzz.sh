@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(conversion_fuzz section_file_fuzz model_file_fuzz matcode_file_fuzz)
+[[ ${#targets[@]} -gt 0 ]] || targets=(conversion_fuzz section_file_fuzz model_file_fuzz matcode_file_fuzz plot_fuzz)
 
 scripts/sanitize.sh --configure-only
 cmake --build build-sanitize -j"$(nproc)" --target "${targets[@]}" >/dev/null

@@ -30,6 +30,10 @@ TEST(Codepage, RoundTripsEveryTwoByteCharacterOfARow) {
   EXPECT_EQ(Utf8ToCp936(Cp936ToUtf8(row)), row);
 }
 
+TEST(Codepage, SingleByteThatGrowsToThreeIsConvertedNotShownAsUnknown) {
+  EXPECT_EQ(Cp936ToUtf8ForDisplay(std::string(6, '\x80')), "€€€€€€");
+}
+
 TEST(Codepage, TextWithoutAGbkFormIsAnError) {
   EXPECT_THROW(Utf8ToCp936("\xF0\x9F\x98\x80"), Error);  // an emoji
 }

@@ -13,7 +13,9 @@ namespace korvel::conv {
 template <typename T>
 class ChunkedVector {
  public:
-  static constexpr std::size_t kBlockSize = 16384;
+  // Blocks of some 32 to 64 KB: a small model claims little, and a block is
+  // taken from the heap rather than mapped afresh.
+  static constexpr std::size_t kBlockSize = 1024;
 
   std::size_t size() const { return size_; }
   T& operator[](std::size_t i) { return blocks_[i / kBlockSize][i % kBlockSize]; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "common/real_format.h"
 #include "common/system_reason.h"
 #include "conv/core/list_input.h"
+#include "conv/core/model_input.h"
 #include "conv/core/outputs.h"
 #include "conv/core/progress_log.h"
 #include "conv/core/readers.h"
@@ -308,23 +310,24 @@ class Converter {
 };
 
 // How one reading through the model ended.
-enum class Pass { kDone, kReadAgainModern };
+enum class Pass { kDone, kReadAgain };
 
-// Reads the model through once with the result's reading. A classic reading
-// that may follow the model gives way as soon as the model declares SAP2000
-// 12 or later, so most models are read only once.
-Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const ConversionOptions& options,
-                 Converter& converter, ConversionResult& result, ListWriter& log, OutputFile& logFile) {
-  LineReader fileLines(file, options.bufferSize);
-  DeclarationWatch declaration(fileLines);
+// Reads the model through once with the result's reading. When the reading
+// was a guess, it gives way as soon as the model's first declaration asks for
+// the other one, so most models are read only once. On an overflow the log
+// so far is written and kept by `keepLog` before the error.
+Pass ReadThrough(LineSource& modelLines, const std::string& modelName, const ConversionOptions& options, bool guessed,
+                 Converter& converter, ConversionResult& result, ListWriter& log,
+                 const std::function<void()>& keepLog) {
+  DeclarationWatch declaration(modelLines);
   ContinuedLines joinedLines(declaration);
-  const bool modern = result.reading == Reading::kModern;
-  const bool mayTurnModern = !modern && options.reading == ReadingChoice::kFromModel;
-  auto declaresModern = [&] {
+  auto wrongGuess = [&] {
     result.declaredVersion = declaration.version();
-    return mayTurnModern && declaration.version() >= kFirstModernVersion;
+    result.disagreeingVersion = declaration.disagreeingVersion();
+    return guessed && declaration.found() && ReadingOf(declaration.version()) != result.reading;
   };
 
+  const bool modern = result.reading == Reading::kModern;
   ListInput input(modern ? static_cast<LineSource&>(joinedLines) : declaration,
                   modern ? ListInput::Commas::kKeep : ListInput::Commas::kSplit);
   ModelLine line;
@@ -335,51 +338,48 @@ Pass ReadThrough(InputFile& file, const std::filesystem::path& model, const Conv
       lineNumber = item.line;
       line.Assign(item.text);
       converter.Handle(line, lineNumber);
-      if (declaresModern()) return Pass::kReadAgainModern;
+      if (wrongGuess()) return Pass::kReadAgain;
     }
   } catch (const OverflowError& e) {
     declaration.ReadToDeclaration();
-    if (declaresModern()) return Pass::kReadAgainModern;
+    if (wrongGuess()) return Pass::kReadAgain;
     converter.Finish();
     WriteProgressLines(log, converter.progress(), converter.tables());
-    log.Flush();
-    logFile.Commit();
-    throw LineError("模型文件 \"" + DisplayName(model) + "\"", lineNumber, e.what());
+    keepLog();
+    throw LineError("模型文件 \"" + modelName + "\"", lineNumber, e.what());
   }
   result.truncated = !input.AtEnd();
   declaration.ReadToDeclaration();
-  return declaresModern() ? Pass::kReadAgainModern : Pass::kDone;
+  return wrongGuess() ? Pass::kReadAgain : Pass::kDone;
 }
 
-// SAP2000 writes its tables sorted by title in the backups it keeps beside a
-// model, which puts "PROGRAM CONTROL" near the end: a look at the file's last
-// megabyte spares the whole classic reading that would otherwise give way to
-// the modern one. The declaration elsewhere is still found as the lines go by.
-constexpr std::uint64_t kTailBytes = 1 << 20;
-
-int DeclaredInTail(InputFile& file, std::size_t bufferSize) {
-  if (file.size() <= kTailBytes) return 0;
-  file.Seek(file.size() - kTailBytes);
-  LineReader lines(file, bufferSize);
-  if (!lines.AtEnd()) lines.Next();  // most likely a part of a line
-  DeclarationWatch declaration(lines);
-  declaration.ReadToDeclaration();
-  return declaration.version();
+// Reads the whole model as its first declaration (or the choice) asks.
+std::unique_ptr<Converter> ReadModel(ModelInput& model, const ConversionOptions& options, ConversionResult& result,
+                                     ListWriter& log, const std::function<void()>& keepLog) {
+  const bool guessed = options.reading == ReadingChoice::kFromModel;
+  result.reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
+  if (guessed) result.reading = ReadingOf(model.DeclaredInTail());
+  result.itemLimit = options.itemLimit;
+  auto converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
+  if (ReadThrough(model.FromStart(), model.name(), options, guessed, *converter, result, log, keepLog) ==
+      Pass::kReadAgain) {
+    const int declared = result.declaredVersion;
+    result = ConversionResult{};
+    result.reading = ReadingOf(declared);
+    result.itemLimit = options.itemLimit;
+    converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
+    ReadThrough(model.FromStart(), model.name(), options, false, *converter, result, log, keepLog);
+  }
+  converter->Finish();
+  return converter;
 }
 
 // A table model has a line that starts a table; a binary file, an empty one,
-// the keyword format of SAP2000 6 to 8 or an ETABS model has none. Models
-// start a table within their first lines, so only a refused file is read
-// through.
-bool StartsATable(InputFile& file, std::size_t bufferSize) {
-  constexpr std::size_t kLookBytes = 64 << 10;  // enough for the first lines, cheap for a small model
-  LineReader lines(file, std::min(bufferSize, kLookBytes));
-  while (!lines.AtEnd()) {
-    std::string_view line = lines.Next();
-    line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
-    if (line.starts_with("TABLE:")) return true;
-  }
-  return false;
+// the keyword format of SAP2000 6 to 8 or an ETABS model has none.
+void RefuseWithoutTables(ModelInput& model) {
+  if (model.StartsATable()) return;
+  throw FileError("模型文件 \"" + model.name() + "\"",
+                  "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
 }
 
 // A conversion without names leaves no labels.txt of an earlier one behind.
@@ -392,36 +392,17 @@ void RemoveLabelFile() {
 }  // namespace
 
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options) {
-  auto file = std::make_unique<InputFile>(model, "模型文件");  // before any file is touched
-  RefuseOutputAsModel(*file);
-  if (!StartsATable(*file, options.bufferSize)) {
-    throw FileError("模型文件 \"" + DisplayName(model) + "\"",
-                    "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
-  }
-  file->Seek(0);
+  ModelFileInput input(model, options.bufferSize);  // before any file is touched
+  RefuseOutputAsModel(input.file());
+  RefuseWithoutTables(input);
   OutputFile logFile(kProgressLogName, OutputFile::Mode::kWriteInPlace);
   ListWriter log(logFile);
   ConversionResult result;
-  result.reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
-  if (options.reading == ReadingChoice::kFromModel) {
-    result.declaredVersion = DeclaredInTail(*file, options.bufferSize);
-    if (result.declaredVersion >= kFirstModernVersion) result.reading = Reading::kModern;
-    file->Seek(0);
-  }
-  result.itemLimit = options.itemLimit;
-  auto converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
-  if (ReadThrough(*file, model, options, *converter, result, log, logFile) == Pass::kReadAgainModern) {
-    const int declared = result.declaredVersion;
-    result = ConversionResult{};
-    result.reading = Reading::kModern;
-    result.declaredVersion = declared;
-    result.itemLimit = options.itemLimit;
-    converter = std::make_unique<Converter>(result.reading, options.sectionCapacity, result);
-    file = std::make_unique<InputFile>(model, "模型文件");
-    ReadThrough(*file, model, options, *converter, result, log, logFile);
-  }
-  file->CheckUnchanged();
-  converter->Finish();
+  const auto converter = ReadModel(input, options, result, log, [&] {
+    log.Flush();
+    logFile.Commit();
+  });
+  input.file().CheckUnchanged();
 
   // out.txt is written on a second core while the log is completed; it
   // replaces the old file only once the log is complete, as if written after.
@@ -460,6 +441,21 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionO
     result.toolStartTried = true;
     result.toolStart = StartProgram(kToolName, {});
   }
+  return result;
+}
+
+ConversionResult ConvertInMemory(std::string_view model, const ConversionOptions& options, ConvertedFiles& files) {
+  ModelTextInput input(model, "model.s2k");
+  RefuseWithoutTables(input);
+  ListWriter log;
+  ConversionResult result;
+  const auto converter = ReadModel(input, options, result, log, [&] { files.log = log.Lines(); });
+  WriteProgressLines(log, converter->progress(), converter->tables());
+  WriteSectionDump(log, converter->tables());
+  files.log = log.Lines();
+  ListWriter modelLines;
+  WriteModelLines(modelLines, converter->tables());
+  files.model = modelLines.Lines();
   return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/program_start.h"
@@ -39,7 +40,8 @@ struct Suspects {
 
 struct ConversionResult {
   Reading reading = Reading::kClassic;
-  int declaredVersion = 0;  // the SAP2000 major version the model declares, 0 for none
+  int declaredVersion = 0;  // the SAP2000 major version the model declares first, 0 for none
+  int disagreeingVersion = 0;  // a later declaration's version that asks for the other reading
   bool truncated = false;   // the model went on after itemLimit items
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
@@ -62,5 +64,12 @@ struct ConversionResult {
 // it was, the tool not started and "debug.txt" holding what was logged; Error
 // when an output file cannot be written.
 ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options = {});
+
+// The same conversion on a model in memory, the two files' bytes kept in
+// memory and no tool started: what fuzzing needs, thousands of times a second.
+struct ConvertedFiles {
+  std::string log, model;  // debug.txt and out.txt
+};
+ConversionResult ConvertInMemory(std::string_view model, const ConversionOptions& options, ConvertedFiles& files);
 
 }  // namespace korvel::conv

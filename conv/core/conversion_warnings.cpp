@@ -5,6 +5,10 @@ namespace {
 
 std::string Count(int n) { return std::to_string(n); }
 
+std::string DroppedNames(int n) {
+  return (n >= SectionNames::kDroppedNamesCounted ? "至少 " : "") + Count(n) + " 个名称未编号（截面号记为 0）";
+}
+
 }  // namespace
 
 std::vector<std::string> ConversionResult::Warnings() const {
@@ -16,15 +20,19 @@ std::vector<std::string> ConversionResult::Warnings() const {
     warnings.push_back("模型由 SAP2000 " + Count(declaredVersion) +
                        " 写出，却按旧版格式读取：节点坐标、材料强度和截面指定可能不对");
   }
+  if (disagreeingVersion != 0) {
+    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " + Count(disagreeingVersion) +
+                       "：按第一个声明读取");
+  }
   if (noElements) warnings.push_back("out.txt 中没有单元：模型里没有框架，也没有墙板");
   if (truncated) {
     warnings.push_back("模型文件超过 " + Count(itemLimit) + " 项，只转换了前 " + Count(itemLimit) + " 项");
   }
   if (droppedFrameSections > 0) {
-    warnings.push_back("框架截面名称超过容量，" + Count(droppedFrameSections) + " 个名称未编号（截面号记为 0）");
+    warnings.push_back("框架截面名称超过容量，" + DroppedNames(droppedFrameSections));
   }
   if (droppedAreaSections > 0) {
-    warnings.push_back("墙板截面名称超过容量，" + Count(droppedAreaSections) + " 个名称未编号（截面号记为 0）");
+    warnings.push_back("墙板截面名称超过容量，" + DroppedNames(droppedAreaSections));
   }
   suspect(jointsWithoutCoordinates, " 个节点读不到坐标，坐标记为 0");
   suspect(unmatchedAssignments, " 条截面指定找不到对应的单元，没有生效");

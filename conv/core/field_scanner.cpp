@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "conv/core/warning_text.h"
+
 namespace korvel::conv {
 
 KeyTable::KeyTable(std::initializer_list<FieldKey> keys) : KeyTable(std::vector<FieldKey>(keys)) {}
@@ -11,6 +13,8 @@ KeyTable::KeyTable(std::vector<FieldKey> keys) : keys_(std::move(keys)) {
   std::stable_sort(longestFirst_.begin(), longestFirst_.end(),
                    [&](std::size_t a, std::size_t b) { return keys_[a].key.size() > keys_[b].key.size(); });
 }
+
+void ThrowModelNumberTooLarge(std::string_view text) { throw NumberTooLarge(ModelText(text)); }
 
 KeyTable ModernKeys(const KeyTable& table) {
   std::vector<FieldKey> keys = table.keys();

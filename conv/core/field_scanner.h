@@ -65,6 +65,17 @@ std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, st
 // Section="PL 16" names the section PL 16.
 std::optional<std::string_view> TakeQuotedValue(const ModelLine& A, std::size_t valueStart);
 
+// The lenient conversion of a model's value. Its overflow error quotes the
+// value as a message may: in UTF-8, short, without control characters.
+[[noreturn]] void ThrowModelNumberTooLarge(std::string_view text);
+inline double ModelNumber(std::string_view text) {
+  try {
+    return LenientNumber(text);
+  } catch (const OverflowError&) {
+    ThrowModelNumberTooLarge(text);
+  }
+}
+
 // A value as ScanFields hands it over: text as it stands and, for the number
 // kind, its lenient conversion.
 struct FieldValue {
@@ -99,10 +110,10 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
       if (text) {
         double number = 0;
         if (key.kind == ValueKind::kNumber) {
-          number = LenientNumber(*text);
+          number = ModelNumber(*text);
         } else if (key.kind == ValueKind::kDecimalCommaNumber) {
           std::string buffer;
-          number = LenientNumber(WithDecimalPoint(*text, buffer));
+          number = ModelNumber(WithDecimalPoint(*text, buffer));
         }
         onValue(k, FieldValue{*text, number});
       }

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "conv/core/name_table.h"
+
 namespace korvel::conv {
 
 class LabelIndex {
@@ -20,7 +22,7 @@ class LabelIndex {
   static std::optional<std::size_t> Slot(double label);
 
   std::vector<std::int32_t> denseRows_;  // by whole label; 0 means none
-  std::unordered_map<double, int> otherRows_;
+  std::unordered_map<double, int, KeyedNumberHash> otherRows_;
 };
 
 }  // namespace korvel::conv

@@ -68,23 +68,33 @@ bool ContinuedLines::EndsInContinuation(std::string_view line, std::string_view*
   return true;
 }
 
-std::string_view ContinuedLines::Next() {
-  std::string_view line = lines_.Next();
-  line_ = lines_.lineNumber();
+std::optional<std::string_view> RecordJoin::Add(std::string_view line) {
   std::string_view head;
-  if (!EndsInContinuation(line, &head)) return line;
-  // Copied before the source reads on, which may move its buffer.
-  joined_.assign(head);
-  while (!lines_.AtEnd()) {
-    std::string_view next = lines_.Next();
-    next.remove_prefix(std::min(next.find_first_not_of(' '), next.size()));
-    if (!EndsInContinuation(next, &head)) {
-      joined_ += next;
-      break;
-    }
-    joined_ += head;
+  const bool continues = ContinuedLines::EndsInContinuation(line, &head);
+  if (!open_ && !continues) return line;  // most lines: no copy
+  std::string_view text = continues ? head : line;
+  if (open_) {
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+  } else {
+    joined_.clear();
   }
+  // Copied before the source reads on, which may move its buffer.
+  joined_ += text;
+  open_ = continues;
+  if (open_) return std::nullopt;
   return joined_;
+}
+
+std::string_view RecordJoin::Unfinished() {
+  open_ = false;
+  return joined_;
+}
+
+std::string_view ContinuedLines::Next() {
+  std::optional<std::string_view> record = join_.Add(lines_.Next());
+  line_ = lines_.lineNumber();
+  while (!record && !lines_.AtEnd()) record = join_.Add(lines_.Next());
+  return record ? *record : join_.Unfinished();
 }
 
 }  // namespace korvel::conv

@@ -3,6 +3,7 @@
 // line; a final line ending makes no further line.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,9 +50,25 @@ class LineReader final : public LineSource {
   int line_ = 0;
 };
 
-// Joins a line that ends in a blank and "_" (blanks may follow) with the
-// next one: the "_" and the next line's leading blanks are dropped. The
-// joined record counts as the line it starts on.
+// Gathers the lines of one record: a line that ends in a blank and "_"
+// (blanks may follow) goes on in the next line, whose leading blanks are
+// dropped, as is the "_". The mark is looked for before that, so a line of
+// blanks and "_" only goes on too.
+class RecordJoin {
+ public:
+  // The record that `line` completes, or nothing while it goes on. The text
+  // is `line` itself or held here until the next call.
+  std::optional<std::string_view> Add(std::string_view line);
+  // What was gathered, for a file that ends inside a record.
+  std::string_view Unfinished();
+
+ private:
+  std::string joined_;
+  bool open_ = false;
+};
+
+// The records of a model, each as one line; the joined record counts as the
+// line it starts on.
 class ContinuedLines final : public LineSource {
  public:
   explicit ContinuedLines(LineSource& lines) : lines_(lines) {}
@@ -66,7 +83,7 @@ class ContinuedLines final : public LineSource {
 
  private:
   LineSource& lines_;
-  std::string joined_;
+  RecordJoin join_;
   int line_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "conv/core/model_reading.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "conv/core/field_scanner.h"
 
@@ -21,34 +22,46 @@ int MajorVersion(std::string_view version) {
   return major;
 }
 
+// The SAP2000 major version that a record of "PROGRAM CONTROL" declares.
+// CSiBridge, built on SAP2000 12 and later, writes the same tables whatever
+// its own version.
+std::optional<int> DeclaredVersion(std::string_view record) {
+  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  std::string_view program, version;
+  ScanFields(ModelLine(record), keys,
+             [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
+  if (program == "SAP2000") return MajorVersion(version);
+  if (program == "CSiBridge") return std::max(MajorVersion(version), kFirstModernVersion);
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string_view DeclarationWatch::Next() {
   const std::string_view line = lines_.Next();
-  if (found_) return line;
   if (!inProgramControl_) {
     // Most lines are told apart by their first byte.
     inProgramControl_ = !line.empty() && line[0] == 'T' && IsProgramControlHeader(line);
     return line;
   }
-  if (line.find_first_not_of(' ') == std::string_view::npos) {
+  const std::optional<std::string_view> record = record_.Add(line);
+  if (!record) return line;
+  if (record->find_first_not_of(' ') == std::string_view::npos) {
     inProgramControl_ = false;
-    return line;
-  }
-  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
-                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
-  const ModelLine record(line);
-  std::string_view program, version;
-  ScanFields(record, keys, [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
-  if (program == "SAP2000") {
-    found_ = true;
-    version_ = MajorVersion(version);
-  } else if (program == "CSiBridge") {
-    // Built on SAP2000 12 and later, it writes the same tables whatever its own version.
-    found_ = true;
-    version_ = std::max(MajorVersion(version), kFirstModernVersion);
+  } else if (const std::optional<int> version = DeclaredVersion(*record)) {
+    Note(*version);
   }
   return line;
+}
+
+void DeclarationWatch::Note(int version) {
+  if (!found_) {
+    found_ = true;
+    version_ = version;
+  } else if (disagreeing_ == 0 && ReadingOf(version) != ReadingOf(version_)) {
+    disagreeing_ = version;
+  }
 }
 
 void DeclarationWatch::ReadToDeclaration() {

@@ -2,7 +2,8 @@
 // Which reading a model gets. SAP2000 12 and later write joints, materials,
 // continuation lines and the order of tables differently from the earlier
 // versions the classic reading was made for; a model says which program wrote
-// it in its table "PROGRAM CONTROL", wherever that stands in the file.
+// it in its table "PROGRAM CONTROL", wherever that stands in the file. The
+// first declaration in the file decides.
 
 #include "conv/core/line_source.h"
 
@@ -13,9 +14,14 @@ enum class ReadingChoice { kFromModel, kClassic, kModern };
 
 inline constexpr int kFirstModernVersion = 12;
 
+inline Reading ReadingOf(int declaredVersion) {
+  return declaredVersion >= kFirstModernVersion ? Reading::kModern : Reading::kClassic;
+}
+
 // Passes the lines of a model on and notes the SAP2000 major version that
 // "PROGRAM CONTROL" declares (ProgramName=SAP2000 Version=16.1.1 gives 16;
-// ProgramName=CSiBridge, at least 12).
+// ProgramName=CSiBridge, at least 12), a record continued over several lines
+// included.
 class DeclarationWatch final : public LineSource {
  public:
   explicit DeclarationWatch(LineSource& lines) : lines_(lines) {}
@@ -24,15 +30,23 @@ class DeclarationWatch final : public LineSource {
   std::string_view Next() override;
   int lineNumber() const override { return lines_.lineNumber(); }
 
-  // The declared version, 0 while none has been seen.
+  // Whether a declaration was seen, and the version the first one declares.
+  bool found() const { return found_; }
   int version() const { return version_; }
-  // Reads on, only for the declaration, until it is found or the file ends.
+  // The version of a later declaration that asks for the other reading, 0
+  // for none.
+  int disagreeingVersion() const { return disagreeing_; }
+  // Reads on, only for the first declaration, until it is found or the file
+  // ends.
   void ReadToDeclaration();
 
  private:
+  void Note(int version);
+
   LineSource& lines_;
+  RecordJoin record_;
   bool inProgramControl_ = false, found_ = false;
-  int version_ = 0;
+  int version_ = 0, disagreeing_ = 0;
 };
 
 }  // namespace korvel::conv

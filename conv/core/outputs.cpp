@@ -72,9 +72,7 @@ void WriteSectionDump(ListWriter& log, const ModelTables& tables) {
   }
 }
 
-std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
-  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
-  ListWriter out(*target);
+void WriteModelLines(ListWriter& out, const ModelTables& tables) {
   out.Count(tables.joints.count()).EndLine();
   for (int r = 1; r <= tables.joints.count(); ++r) {
     ElementItems(out, tables.joints.Row(r));
@@ -99,6 +97,12 @@ std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, co
   }
   out.Real(tables.areaSections.count()).EndLine();
   for (int m = 1; m <= tables.areaSections.count(); ++m) out.Text(tables.areaSections.Name(m)).EndLine();
+}
+
+std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
+  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
+  ListWriter out(*target);
+  WriteModelLines(out, tables);
   out.Flush();
   return target;
 }

@@ -32,8 +32,9 @@ void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const Mode
 void WriteSectionDump(ListWriter& log, const ModelTables& tables);
 
 // Counts, then that many lines: joints, frames, areas, frame sections (name
-// line and numbers line), area section names. The file returned replaces the
-// old one when committed.
+// line and numbers line), area section names.
+void WriteModelLines(ListWriter& out, const ModelTables& tables);
+// Those lines as a file, which replaces the old one when committed.
 std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables);
 
 // A line per name: the kind ("joint", "frame" or "area"), the name and its

@@ -44,7 +44,7 @@ void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo) {
     }
   });
   // A plain decimal number reads as itself; anything else as its leading number.
-  sectionInfo.SetDesignConcrete(fc, rebarFy ? LenientNumber(*rebarFy) : 0);
+  sectionInfo.SetDesignConcrete(fc, rebarFy ? ModelNumber(*rebarFy) : 0);
 }
 
 void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,

@@ -32,13 +32,22 @@ NamedValues<N> Scan(const ModelLine& A, const KeyTable& keys) {
   return record;
 }
 
+template <typename Value>
+void Put(ByName<Value>& map, std::string_view name, Value value) {
+  if (const auto found = map.find(name); found != map.end()) {
+    found->second = std::move(value);
+  } else if (map.size() < kLinkedNames) {
+    map.emplace(name, std::move(value));
+  }
+}
+
 void ReadNamedNumber(const ModelLine& A, const KeyTable& keys, ByName<double>& into) {
   const auto record = Scan<1>(A, keys);
-  if (!record.name.empty() && record.values[0]) into[std::string(record.name)] = record.values[0]->number;
+  if (!record.name.empty() && record.values[0]) Put(into, record.name, record.values[0]->number);
 }
 
 void Link(ByName<std::string>& links, std::string_view section, const std::optional<FieldValue>& target) {
-  if (!section.empty() && target) links[std::string(section)] = std::string(target->text);
+  if (!section.empty() && target) Put(links, section, std::string(target->text));
 }
 
 }  // namespace
@@ -69,7 +78,7 @@ void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
   if (!record.name.empty()) links.reinforced[std::string(record.name)] = true;
   Link(links.rebarOf, record.name, record.values[0]);
   if (record.values[2]) {
-    links.barOf.erase(std::string(record.name));  // a bar size given as a number wins
+    if (const auto found = links.barOf.find(record.name); found != links.barOf.end()) links.barOf.erase(found);  // a bar size given as a number wins
   } else {
     Link(links.barOf, record.name, record.values[1]);
   }
@@ -109,7 +118,7 @@ UnknownBars ApplySectionLinks(const SectionLinks& links, const SectionNames& nam
     return value->second;
   };
   UnknownBars unknown;
-  std::unordered_set<std::string_view> unknownNames;
+  NameSet unknownNames;
   for (int m = 1; m <= names.count(); ++m) {
     const std::string& name = names.Name(m);
     FrameSectionRow& row = sectionInfo.MutableRow(m);

@@ -6,20 +6,15 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
-
 #include "conv/core/model_line.h"
 #include "conv/core/model_tables.h"
+#include "conv/core/name_table.h"
 
 namespace korvel::conv {
 
-struct NameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-template <typename Value>
-using ByName = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+// Each map holds at most kLinkedNames names; a name beyond them is not
+// linked (its section then lacks that value, which the warnings name).
+inline constexpr std::size_t kLinkedNames = 100'000;
 
 struct SectionLinks {
   ByName<std::string> concreteOf;  // section -> Material= (frame section properties 01)

@@ -5,14 +5,13 @@ namespace korvel::conv {
 std::optional<int> SectionNames::FindOrAddSection(std::string_view name) {
   const int next = count() + 1;
   if (name.empty()) return next <= capacity_ ? std::optional<int>(next) : std::nullopt;
-  std::string key(name);
-  if (const auto found = numbers_.find(key); found != numbers_.end()) return found->second;
+  if (const auto found = numbers_.find(name); found != numbers_.end()) return found->second;
   if (next > capacity_) {
-    dropped_.insert(std::move(key));
+    if (DroppedCount() < kDroppedNamesCounted) dropped_.emplace(name);
     return std::nullopt;
   }
-  names_.push_back(key);
-  numbers_.emplace(std::move(key), next);
+  names_.emplace_back(name);
+  numbers_.emplace(name, next);
   return next;
 }
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
+
+#include "conv/core/name_table.h"
 
 namespace korvel::conv {
 
@@ -24,14 +24,16 @@ class SectionNames {
 
   int count() const { return static_cast<int>(names_.size()); }
   const std::string& Name(int number) const { return names_[number - 1]; }  // 1 to count
-  // How many different names found the table full.
+  // How many different names found the table full, counted up to
+  // kDroppedNamesCounted.
+  static constexpr int kDroppedNamesCounted = 10'000;
   int DroppedCount() const { return static_cast<int>(dropped_.size()); }
 
  private:
   int capacity_;
   std::vector<std::string> names_;
-  std::unordered_map<std::string, int> numbers_;
-  std::unordered_set<std::string> dropped_;
+  ByName<int> numbers_;
+  NameSet dropped_;
 };
 
 }  // namespace korvel::conv

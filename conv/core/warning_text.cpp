@@ -9,17 +9,15 @@ constexpr std::size_t kQuotedBytes = 40;
 
 std::string ModelText(std::string_view cp936) {
   const bool cut = cp936.size() > kQuotedBytes;
-  std::string_view shown = cp936.substr(0, kQuotedBytes);
   // Never end inside a double-byte character: drop a lone lead byte.
-  std::size_t whole = 0;
-  for (std::size_t i = 0; i < shown.size();) {
-    const auto c = static_cast<unsigned char>(shown[i]);
-    const std::size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
-    if (i + width > shown.size()) break;
-    i += width;
-    whole = i;
+  const std::string_view shown = cp936.substr(0, Cp936PrefixLength(cp936, kQuotedBytes));
+  // A control character could end the message (NUL) or steer the terminal
+  // (ESC); it is never part of a double-byte character.
+  std::string visible(shown);
+  for (char& c : visible) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   }
-  const std::string text = Cp936ToUtf8ForDisplay(shown.substr(0, whole));
+  const std::string text = Cp936ToUtf8ForDisplay(visible);
   return cut ? text + "…" : text;
 }
 

@@ -310,6 +310,34 @@ TEST_F(Conversion, DeclarationAnywhereInALargeModelChoosesTheModernReading) {
   }
 }
 
+// The first declaration decides, in a small model as in one whose last
+// megabyte declares otherwise; the other one is warned about.
+TEST_F(Conversion, FirstDeclarationDecidesWhateverTheSizeAndALaterOtherOneIsWarnedAbout) {
+  std::string padding = "TABLE:  \"ACTIVE DEGREES OF FREEDOM\"\r\n";
+  while (padding.size() < (3 << 20) / 2) padding += "   UX=Yes   UY=Yes   UZ=Yes   RX=Yes   RY=Yes   RZ=Yes\r\n";
+  padding += " \r\n";
+  const std::string control = "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   Version=";
+  const std::string modern = ModernModel("16.1.1"), classic = control + "9.0.3\r\n \r\n";
+  for (const std::string& between : {std::string(), padding}) {
+    ConversionResult result = Convert(classic + between + modern);
+    EXPECT_EQ(result.reading, Reading::kClassic) << between.size();
+    EXPECT_EQ(result.declaredVersion, 9);
+    ASSERT_FALSE(result.Warnings().empty());
+    EXPECT_NE(result.Warnings()[0].find("SAP2000 16"), std::string::npos) << result.Warnings()[0];
+
+    result = Convert(modern + between + classic);
+    EXPECT_EQ(result.reading, Reading::kModern) << between.size();
+    EXPECT_EQ(result.disagreeingVersion, 9);
+  }
+}
+
+TEST_F(Conversion, DeclarationContinuedOverTwoLinesIsSeen) {
+  const ConversionResult result =
+      Convert(Crlf({"TABLE:  \"PROGRAM CONTROL\"", "   ProgramName=SAP2000 _", "   _", "   Version=16.1.1"}));
+  EXPECT_EQ(result.reading, Reading::kModern);
+  EXPECT_EQ(result.declaredVersion, 16);
+}
+
 TEST_F(Conversion, EarlierVersionsOtherProgramsAndUndeclaredModelsGetTheClassicReading) {
   EXPECT_EQ(Convert(ModernModel("11.0.0")).reading, Reading::kClassic);
   EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");

@@ -62,6 +62,7 @@ Strings Joined(std::string_view text) {
 TEST(ContinuedLines, JoinsALineEndingInBlankUnderscoreWithTheNext) {
   EXPECT_EQ(Joined("   A=1   B=2 _\r\n        C=3\r\nD=4"), (Strings{"   A=1   B=2 C=3", "D=4"}));
   EXPECT_EQ(Joined("A=1 _  \r\n  B=2 _\r\n C=3"), Strings{"A=1 B=2 C=3"}) << "trailing blanks, two marks";
+  EXPECT_EQ(Joined("A=1 _\r\n    _\r\n  B=2"), Strings{"A=1 B=2"}) << "a line of the mark alone goes on";
 }
 
 TEST(ContinuedLines, UnderscoreWithoutABlankBeforeItIsText) {

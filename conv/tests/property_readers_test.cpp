@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "conv/core/section_links.h"
+
 #include "conv/core/readers.h"
 
 namespace korvel::conv {
@@ -85,6 +87,18 @@ TEST(ReadAreaProp, RegistersNamesOnceAndSkipsAnEmptyOne) {
   EXPECT_EQ(names.count(), 2);
   EXPECT_EQ(names.Name(1), "W1");
   EXPECT_EQ(names.Name(2), "W2");
+}
+
+// The modern reading's materials: a bounded number of names, whose values a
+// later record still changes.
+TEST(ReadConcreteData, KeepsABoundedNumberOfMaterials) {
+  SectionLinks links;
+  for (std::size_t i = 0; i <= kLinkedNames; ++i) {
+    ReadConcreteData(ModelLine("Material=M" + std::to_string(i) + " Fc=1"), links);
+  }
+  ReadConcreteData(ModelLine("Material=M0 Fc=2"), links);
+  EXPECT_EQ(links.fcOf.size(), kLinkedNames);
+  EXPECT_EQ(links.fcOf.find("M0")->second, 2);
 }
 
 }  // namespace

@@ -44,5 +44,12 @@ TEST(SectionNames, FullTableGivesNewNamesNoNumberButFindsOldOnes) {
   EXPECT_EQ(names.DroppedCount(), 2);
 }
 
+// Names that find the table full are remembered only up to a bound.
+TEST(SectionNames, DroppedNamesAreCountedUpToABound) {
+  SectionNames names(1);
+  for (int i = 0; i <= SectionNames::kDroppedNamesCounted + 5; ++i) names.FindOrAddSection(std::to_string(i));
+  EXPECT_EQ(names.DroppedCount(), SectionNames::kDroppedNamesCounted);
+}
+
 }  // namespace
 }  // namespace korvel::conv

@@ -106,13 +106,17 @@ std::string StyleSheet(std::size_t frameSections, std::size_t wallSections) {
   return css + "\n";
 }
 
-void DrawPanel(Svg& svg, const View& view, const conv::ModelFile& model, const std::vector<Element>& elements,
-               const Classes& classes) {
+// `unit` (a power of two) brings the model's coordinates near 1, so that
+// sums and differences of them stay finite even at the ends of the double
+// range.
+void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& model,
+               const std::vector<Element>& elements, const Classes& classes) {
+  auto project = [&](const Vec3& v) { return view.project({v.x * unit, v.y * unit, v.z * unit}); };
   svg.Rect(view.corner.x, view.corner.y, kPanelWidth, kPanelHeight, "fill=\"none\" stroke=\"#bbb\"");
   svg.Text(view.corner.x + 8, view.corner.y + 18, view.title, "font-weight=\"bold\"");
   double left = INFINITY, right = -INFINITY, top = INFINITY, bottom = -INFINITY;
   for (const auto& joint : model.joints) {
-    const Point p = view.project({joint[1], joint[2], joint[3]});
+    const Point p = project({joint[1], joint[2], joint[3]});
     left = std::min(left, p.x), right = std::max(right, p.x), top = std::min(top, p.y), bottom = std::max(bottom, p.y);
   }
   if (model.joints.empty()) return;
@@ -121,7 +125,7 @@ void DrawPanel(Svg& svg, const View& view, const conv::ModelFile& model, const s
   const double scale = spread > 0 && std::isfinite(usable / spread) ? usable / spread : 1;
   const Point middle{view.corner.x + kPanelWidth / 2, view.corner.y + 12 + kPanelHeight / 2};
   auto place = [&](const Vec3& v) {
-    const Point p = view.project(v);
+    const Point p = project(v);
     return Point{middle.x + (p.x - (left + right) / 2) * scale, middle.y + (p.y - (top + bottom) / 2) * scale};
   };
 
@@ -211,12 +215,19 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   // Some 80 bytes an element in each of the four views, 16 a joint.
   Svg svg(kWidth, kHeight, 330 * elements.size() + 70 * model.joints.size());
   svg.Text(20, 32,
-           "模型 " + source + "：" + std::to_string(model.joints.size()) + " 个节点，" +
+           "模型 " + NameForDisplay(source) + "：" + std::to_string(model.joints.size()) + " 个节点，" +
                std::to_string(model.frames.size()) + " 根框架，" + std::to_string(model.areas.size()) + " 块墙板",
            "font-size=\"18\" font-weight=\"bold\"");
   svg.Style(StyleSheet(model.frameSections.size(), model.areaSections.size()));
   const Classes classes(model.frameSections.size(), model.areaSections.size());
-  for (const View& view : kViews) DrawPanel(svg, view, model, elements, classes);
+  double largest = 0;
+  for (const auto& joint : model.joints) {
+    for (int i = 1; i <= 3; ++i) {
+      if (std::isfinite(joint[i])) largest = std::max(largest, std::abs(joint[i]));
+    }
+  }
+  const double unit = largest > 0 ? std::ldexp(1.0, std::clamp(-std::ilogb(largest), -1000, 1000)) : 1;
+  for (const View& view : kViews) DrawPanel(svg, view, unit, model, elements, classes);
 
   std::vector<std::string> frameNames, wallNames;
   for (const auto& section : model.frameSections) frameNames.push_back(section.name);

@@ -12,7 +12,7 @@
 
 namespace korvel::plot {
 
-// `source` names the file in the title (UTF-8).
+// `source` names the file in the title: UTF-8, or a name in code page 936.
 std::string ModelSvg(const conv::ModelFile& model, const std::string& source);
 
 }  // namespace korvel::plot

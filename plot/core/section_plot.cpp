@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "common/codepage.h"
 #include "common/real_format.h"
 #include "plot/core/palette.h"
 #include "plot/core/svg.h"
@@ -78,7 +79,7 @@ std::string SectionSvg(const pre::FiberSection& s, const std::string& source) {
   }
 
   Svg svg(kWidth, kHeight);
-  svg.Text(20, 30, "纤维截面 " + source + "：36 根混凝土纤维，4 根钢筋", "font-size=\"16\" font-weight=\"bold\"");
+  svg.Text(20, 30, "纤维截面 " + NameForDisplay(source) + "：36 根混凝土纤维，4 根钢筋", "font-size=\"16\" font-weight=\"bold\"");
 
   svg.BeginGroup("stroke=\"#333\" stroke-width=\"0.6\"");
   for (int n = 0; n < 36; ++n) {
@@ -119,8 +120,8 @@ std::string SectionSvg(const pre::FiberSection& s, const std::string& source) {
   svg.Text((low.x + high.x) / 2, below + 16, "LengthX = " + FormatReal(s.LengthX), "text-anchor=\"middle\"");
   svg.Line({left, low.y}, {left, high.y}, "class=\"dimension\" stroke=\"#000\"");
   svg.Text(left - 8, (low.y + high.y) / 2, "LengthY = " + FormatReal(s.LengthY),
-           "text-anchor=\"middle\" transform=\"rotate(-90 " + FormatReal(left - 8) + " " +
-               FormatReal((low.y + high.y) / 2) + ")\"");
+           "text-anchor=\"middle\" transform=\"rotate(-90 " + FormatReal(Drawable(left - 8)) + " " +
+               FormatReal(Drawable((low.y + high.y) / 2)) + ")\"");
 
   double y = 70;
   const double x = 600;

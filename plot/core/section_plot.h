@@ -10,7 +10,7 @@
 
 namespace korvel::plot {
 
-// `source` names the file in the title (UTF-8).
+// `source` names the file in the title: UTF-8, or a name in code page 936.
 std::string SectionSvg(const pre::FiberSection& section, const std::string& source);
 
 }  // namespace korvel::plot

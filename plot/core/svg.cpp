@@ -1,7 +1,10 @@
 #include "plot/core/svg.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+
+#include "common/codepage.h"
 
 namespace korvel::plot {
 
@@ -14,10 +17,14 @@ Svg::Svg(double width, double height, std::size_t expectedBytes) {
   Rect(0, 0, width, height, "fill=\"white\"");
 }
 
+double Drawable(double value) {
+  constexpr double kFarOff = 1e9;
+  return std::isfinite(value) ? std::clamp(value, -kFarOff, kFarOff) : 0;
+}
+
 void Svg::Number(double value) {
-  // A tenth of a pixel is finer than the eye; a value that is not finite
-  // (a degenerate scale) is drawn at 0 rather than written as "inf".
-  if (!std::isfinite(value)) value = 0;
+  // A tenth of a pixel is finer than the eye.
+  value = Drawable(value);
   char digits[32];
   const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 1).ptr;
   out_.append(digits, end);
@@ -119,7 +126,21 @@ std::string Svg::Finish() {
 std::string EscapeXml(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      // Only well-formed UTF-8 of characters that XML allows (not U+FFFE or
+      // U+FFFF) is kept; any other byte is shown as "?".
+      const std::size_t length = Utf8CharacterLength(text, i);
+      const std::string_view character = text.substr(i, length);
+      if (length == 0 || character == "\xEF\xBF\xBE" || character == "\xEF\xBF\xBF") {
+        escaped += '?';
+      } else {
+        escaped += character;
+        i += length - 1;
+      }
+      continue;
+    }
     switch (c) {
       case '&': escaped += "&amp;"; break;
       case '<': escaped += "&lt;"; break;

@@ -42,7 +42,13 @@ class Svg {
   std::string out_;
 };
 
-// Text made safe inside an XML element or attribute.
+// A coordinate as the pictures write it: a value that is not finite (a
+// degenerate scale) at 0, one beyond a billion pixels (far off the sheet)
+// held there.
+double Drawable(double value);
+
+// Text made safe inside an XML element or attribute: markup escaped, control
+// characters and bytes that are no UTF-8 character shown as "?".
 std::string EscapeXml(std::string_view text);
 
 }  // namespace korvel::plot

@@ -43,6 +43,8 @@ TEST(ModelPlot, DrawsEachElementInEachOfTheFourViews) {
 TEST(ModelPlot, TitleCountsAndLegendNamesTheSectionsInUtf8) {
   const std::string svg = ModelSvg(SmallModel(), "out.txt");
   EXPECT_NE(svg.find("模型 out.txt：4 个节点，2 根框架，2 块墙板"), std::string::npos);
+  EXPECT_NE(ModelSvg(SmallModel(), "\xBF\xF2\xBC\xDC.txt").find("模型 框架.txt："), std::string::npos)
+      << "a name in code page 936";
   EXPECT_NE(svg.find("1 C500X500（1）"), std::string::npos);
   EXPECT_NE(svg.find("1 墙板（2）"), std::string::npos);
   EXPECT_NE(svg.find("1 个单元没有截面（截面号 0）"), std::string::npos);
@@ -56,6 +58,16 @@ TEST(ModelPlot, PlanPlacesAFrameEndWhereItsJointIs) {
   // Frame 11 runs from joint 4 (0, 0) to joint 3 (4, 3): (702, 425.5) to (1058, 158.5).
   EXPECT_NE(svg.find("<line x1=\"702.0\" y1=\"425.5\" x2=\"1058.0\" y2=\"158.5\" class=\"frame warning\""),
             std::string::npos);
+}
+
+// The plan of joints at the ends of the double range spans the panel as one
+// of ordinary size does.
+TEST(ModelPlot, JointsAtTheEndsOfTheRangeAreDrawnApart) {
+  conv::ModelFile model;
+  model.joints = {{1, -1.7e308, -1.7e308, 0}, {2, 1.7e308, 1.7e308, 0}, {3, 0, 0, 0}};
+  const std::string svg = ModelSvg(model, "out.txt");
+  EXPECT_NE(svg.find("<path d=\"M702.0 470.0h0M1058.0 114.0h0M880.0 292.0h0\" class=\"joints\"/>"),
+            std::string::npos) << svg;
 }
 
 TEST(ModelPlot, EmptyModelIsAnEmptySheet) {

@@ -40,6 +40,18 @@ TEST(SvgXml, SectionPictureIsWellFormed) {
   EXPECT_GT(Elements(SectionSvg(section, "a&b <matcode0.txt>"), problem), 40) << problem;
 }
 
+// Coordinates far beyond the sheet (a huge bar, a tiny section) and names
+// that are no UTF-8.
+TEST(SvgXml, SectionPictureOfExtremeValuesIsWellFormed) {
+  auto section =
+      pre::ReadMatcodeFile(TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt"));
+  section.Bars[0].As = 1e100;
+  std::string problem;
+  EXPECT_GT(Elements(SectionSvg(section, "\xBF\xF2\xBC\xDC.txt"), problem), 40) << problem;
+  section.LengthX = section.LengthY = 1e-30;
+  EXPECT_GT(Elements(SectionSvg(section, "\xFF.txt"), problem), 40) << problem;
+}
+
 TEST(SvgXml, ModelPictureWithAwkwardNamesIsWellFormed) {
   conv::ModelFile model;
   model.joints = {{1, 0, 0, 0}, {2, 1, 0, 0}};

@@ -3,6 +3,7 @@
 // malformed (the message names the line), 2 for arguments.
 
 #include <cstdio>
+#include <new>
 
 #include "common/error.h"
 #include "common/input_file.h"
@@ -22,6 +23,9 @@ int main(int argc, char**) {
     out.Write(listing);
     out.Commit();
     return 0;
+  } catch (const std::bad_alloc&) {
+    std::fputs("Plakon.exe: 内存不足，无法把 out.txt 写成 data.mfd\n", stderr);
+    return 1;
   } catch (const std::exception& e) {
     korvel::standins::ShowFailure(std::string("Plakon.exe: ") + e.what() + "\n");
     return 1;

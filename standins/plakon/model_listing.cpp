@@ -2,10 +2,21 @@
 
 #include <cmath>
 
+#include "common/codepage.h"
 #include "common/real_format.h"
 
 namespace korvel::standins {
 namespace {
+
+// An element line quotes the beginning of its section's name only, so that a
+// long name shared by many elements does not fill memory with copies; the
+// section list holds it whole.
+constexpr std::size_t kNameInElementLine = 40;
+
+std::string ShortName(const std::string& name) {
+  if (name.size() <= kNameInElementLine) return name;
+  return name.substr(0, Cp936PrefixLength(name, kNameInElementLine)) + "...";
+}
 
 // The section's name by its number, as the model file numbers it.
 template <typename Names, typename NameOf>
@@ -14,7 +25,7 @@ std::string SectionOf(double number, const Names& names, NameOf nameOf) {
   if (number < 1 || number > static_cast<double>(names.size()) || number != std::floor(number)) {
     return "(unknown " + FormatReal(number) + ")";
   }
-  return FormatReal(number) + " \"" + nameOf(names[static_cast<std::size_t>(number) - 1]) + "\"";
+  return FormatReal(number) + " \"" + ShortName(nameOf(names[static_cast<std::size_t>(number) - 1])) + "\"";
 }
 
 class Listing {
@@ -34,8 +45,8 @@ class Listing {
 }  // namespace
 
 std::string ModelListing(const conv::ModelFile& model) {
-  auto frameName = [](const conv::ModelFile::FrameSection& s) { return s.name; };
-  auto areaName = [](const std::string& s) { return s; };
+  auto frameName = [](const conv::ModelFile::FrameSection& s) -> const std::string& { return s.name; };
+  auto areaName = [](const std::string& s) -> const std::string& { return s; };
   Listing out;
   out << "KORVEL model listing (Plakon.exe stand-in)";
   out.End();

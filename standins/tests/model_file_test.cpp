@@ -37,6 +37,19 @@ TEST(ModelFile, ListingNamesEachElementsSection) {
   EXPECT_NE(listing.find("Fc=20100  RebarFy=360000  t2=.5  t3=.5  Cover=.04  BarSize=25"), std::string::npos);
 }
 
+// Many frames sharing a long section name: the listing stays about the size
+// of out.txt, the name whole only in the section list.
+TEST(ModelFile, ListingOfALongSharedNameStaysProportionalToTheModel) {
+  const std::string name(1 << 20, 'N');
+  std::string text = "0\r\n200\r\n";
+  for (int f = 1; f <= 200; ++f) text += std::to_string(f) + ",1,2,1\r\n";
+  text += "0\r\n1\r\n\"" + name + "\"\r\n1,0,0,0,0,0,0\r\n0\r\n";
+  const std::string listing = ModelListing(conv::ReadModelFile(text));
+  EXPECT_LT(listing.size(), 2 * text.size());
+  EXPECT_NE(listing.find("  frame 200  joints 1 2  section 1 \"" + name.substr(0, 40) + "...\"\r\n"), std::string::npos);
+  EXPECT_NE(listing.find("  1 \"" + name + "\"  Fc=0"), std::string::npos);
+}
+
 TEST(ModelFile, SectionNumbersWithoutASectionAreListedAsSuch) {
   const std::string listing = ModelListing(conv::ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
   EXPECT_NE(listing.find("section (none)"), std::string::npos);

@@ -1,0 +1,67 @@
+#pragma once
+// Where a conversion reads its model: a file, or bytes already in memory.
+// Each reading starts from the first byte.
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/input_file.h"
+#include "conv/core/line_source.h"
+
+namespace korvel::conv {
+
+class ModelInput {
+ public:
+  virtual ~ModelInput() = default;
+  virtual const std::string& name() const = 0;  // for messages
+  // The model's lines from the first; valid until the next call.
+  virtual LineSource& FromStart() = 0;
+  // The SAP2000 version declared in the last megabyte of a larger model, 0
+  // for none: the first guess at the reading, since SAP2000 writes its
+  // backups with "PROGRAM CONTROL" near the end.
+  virtual int DeclaredInTail() = 0;
+  // Whether a line starts a table ("TABLE:" after leading blanks). Models
+  // start one within their first lines, so only a file without one is read
+  // through.
+  virtual bool StartsATable() = 0;
+};
+
+class ModelFileInput final : public ModelInput {
+ public:
+  // Opens the file at once: throws Error when it cannot be read.
+  ModelFileInput(const std::filesystem::path& model, std::size_t bufferSize);
+
+  const std::string& name() const override { return name_; }
+  LineSource& FromStart() override;
+  int DeclaredInTail() override;
+  bool StartsATable() override;
+
+  const InputFile& file() const { return *file_; }
+
+ private:
+  std::string name_;
+  std::size_t bufferSize_;
+  std::unique_ptr<InputFile> file_;
+  std::optional<LineReader> lines_;
+};
+
+class ModelTextInput final : public ModelInput {
+ public:
+  ModelTextInput(std::string_view text, std::string name) : text_(text), name_(std::move(name)) {}
+
+  const std::string& name() const override { return name_; }
+  LineSource& FromStart() override;
+  int DeclaredInTail() override;
+  bool StartsATable() override;
+
+ private:
+  std::string_view text_;
+  std::string name_;
+  std::optional<LineReader> lines_;
+};
+
+}  // namespace korvel::conv
