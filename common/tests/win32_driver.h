@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace korvel::test_support {
 

@@ -18,7 +18,7 @@ class ConverterWin32 : public ::testing::Test {
 
   TempFolder folder_;
   CurrentFolder here_;
-  win32::FormWindow window_{ConverterForm(), ConverterFormClicked};
+  win32::FormWindow window_{ConverterForm()};
 };
 
 TEST_F(ConverterWin32, LaysOutTheWindowAndEveryGlyphIsThere) {

@@ -1,4 +1,4 @@
-#include "conv/window/converter_window.h"
+#include "conv/core/converter_form.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "common/tests/recording_program.h"
 #include "common/tests/temp_folder.h"
+#include "ui/qt/form_widget.h"
 
 namespace korvel::conv {
 namespace {
@@ -20,12 +21,12 @@ using test_support::TempFolder;
 class ConverterWindowTest : public ::testing::Test {
  protected:
   ConverterWindowTest() : here_(folder_.path()) {
-    window_.askText = [this](const QString&) -> std::optional<QString> {
+    window_.askText = [this](const std::string&) -> std::optional<std::string> {
       ++asked_;
       return answer_;
     };
-    window_.reportError = [this](const QString& text) { errors_ << text; };
-    window_.reportWarnings = [this](const QString& text) { warnings_ << text; };
+    window_.reportError = [this](const std::string& text) { errors_ << QString::fromStdString(text); };
+    window_.reportWarnings = [this](const std::string& text) { warnings_ << QString::fromStdString(text); };
     window_.show();
     QApplication::setActiveWindow(&window_);
   }
@@ -35,8 +36,8 @@ class ConverterWindowTest : public ::testing::Test {
   TempFolder folder_;
   CurrentFolder here_;
   RecordingProgram tool_{"Plakon.exe"};
-  ConverterWindow window_;
-  std::optional<QString> answer_;
+  qt::FormWidget window_{ConverterForm()};
+  std::optional<std::string> answer_;
   int asked_ = 0;
   QStringList errors_, warnings_;
 };

@@ -61,7 +61,7 @@ TEST(SectionForm, CheckBoxCopiesTheCoreTextsAsTyped) {
   view.texts["Text5"] = "30 MPa";
   view.texts["Text13"] = "3e4";
   view.texts["Text9"] = "typed before";
-  SectionFormClicked("Check1", view);
+  view.Click("Check1");
   EXPECT_EQ(view.texts["Text9"], "30 MPa");
   EXPECT_EQ(view.texts["Text14"], "3e4");
   EXPECT_EQ(view.texts["Text10"], "0");
@@ -71,15 +71,15 @@ TEST(SectionForm, OkWritesTheFileAndAnOverflowKeepsEveryText) {
   TempFolder folder;
   CurrentFolder here(folder.path());
   FakeView view(SectionForm());
-  SectionFormClicked("cmdOK", view);
+  view.Click("cmdOK");
   EXPECT_TRUE(view.errors.empty());
   EXPECT_TRUE(folder.Read("matcode0.txt").starts_with("1\r\n0,0,0\r\n"));
   view.texts["Text4"] = "1e400";
-  SectionFormClicked("cmdOK", view);
+  view.Click("cmdOK");
   ASSERT_EQ(view.errors.size(), 1u);
   EXPECT_NE(view.errors[0].find("保护层厚度"), std::string::npos) << view.errors[0];
   EXPECT_EQ(view.texts["Text4"], "1e400");
-  SectionFormClicked("cmdEnd", view);
+  view.Click("cmdEnd");
   EXPECT_TRUE(view.closed);
 }
 

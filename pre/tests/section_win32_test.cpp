@@ -19,7 +19,7 @@ class SectionWin32 : public ::testing::Test {
 
   TempFolder folder_;
   CurrentFolder here_;
-  win32::FormWindow window_{SectionForm(), SectionFormClicked};
+  win32::FormWindow window_{SectionForm()};
 };
 
 TEST_F(SectionWin32, LaysOutEveryControlAtItsTwipsPlace) {

@@ -1,4 +1,4 @@
-#include "pre/window/section_window.h"
+#include "pre/core/section_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "common/tests/temp_folder.h"
+#include "ui/qt/form_widget.h"
 
 namespace korvel::pre {
 namespace {
@@ -20,7 +21,7 @@ using test_support::TempFolder;
 class SectionWindowTest : public ::testing::Test {
  protected:
   SectionWindowTest() : here_(folder_.path()) {
-    window_.reportError = [this](const QString& text) { errors_ << text; };
+    window_.reportError = [this](const std::string& text) { errors_ << QString::fromStdString(text); };
     window_.show();
     QApplication::setActiveWindow(&window_);
   }
@@ -38,7 +39,7 @@ class SectionWindowTest : public ::testing::Test {
 
   TempFolder folder_;
   CurrentFolder here_;
-  SectionWindow window_;
+  qt::FormWidget window_{SectionForm()};
   QStringList errors_;
 };
 

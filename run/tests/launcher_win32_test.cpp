@@ -30,7 +30,7 @@ class LauncherWin32 : public ::testing::Test {
 
   TempFolder folder_;
   CurrentFolder here_;
-  win32::FormWindow window_{LauncherForm(), LauncherFormClicked};
+  win32::FormWindow window_{LauncherForm()};
 };
 
 TEST_F(LauncherWin32, LaysOutTheWindow) {
@@ -71,7 +71,7 @@ TEST_F(LauncherWin32, RunsJobsByKeyboardFromTheWorkingFolderOnly) {
 TEST_F(LauncherWin32, CancelStartsNothingAndAFailedStartIsShown) {
   std::optional<std::string> answer;
   std::vector<std::string> errors;
-  window_.chooseDataFile = [&] { return answer; };
+  window_.openFile = [&](const form::FileFilter&) { return answer; };
   window_.reportError = [&](const std::string& text) { errors.push_back(text); };
   Click(Control("cmdRun"));
   std::filesystem::remove(folder_.Path("korvel_2005r2_027.exe"));

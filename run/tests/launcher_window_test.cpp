@@ -1,4 +1,4 @@
-#include "run/window/launcher_window.h"
+#include "run/core/launcher_form.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "common/tests/recording_program.h"
+#include "ui/qt/form_widget.h"
 
 namespace korvel::run {
 namespace {
@@ -22,19 +23,19 @@ using test_support::TempFolder;
 class LauncherWindowTest : public ::testing::Test {
  protected:
   LauncherWindowTest() {
-    window_.chooseDataFile = [this]() -> std::optional<QString> {
+    window_.openFile = [this](const form::FileFilter&) -> std::optional<std::string> {
       ++asked_;
       return chosen_;
     };
-    window_.reportError = [this](const QString& text) { errors_ << text; };
+    window_.reportError = [this](const std::string& text) { errors_ << QString::fromStdString(text); };
     window_.show();
     QApplication::setActiveWindow(&window_);
   }
   void ClickRun() { QTest::mouseClick(window_.findChild<QPushButton*>("cmdRun"), Qt::LeftButton); }
 
   RecordingProgram solver_{"korvel_2005r2_027.exe"};
-  LauncherWindow window_;
-  std::optional<QString> chosen_;
+  qt::FormWidget window_{LauncherForm()};
+  std::optional<std::string> chosen_;
   int asked_ = 0;
   QStringList errors_;
 };
@@ -61,7 +62,7 @@ TEST_F(LauncherWindowTest, LaysOutItsControlsWithRunFocused) {
 // The window's own dialog, from two working folders in turn: it opens in the
 // current one each time, and the job starts.
 TEST_F(LauncherWindowTest, RunStartsTheJobPickedInTheWorkingFolder) {
-  LauncherWindow window;
+  qt::FormWidget window(LauncherForm());
   window.show();
   QApplication::setActiveWindow(&window);
   auto* run = window.findChild<QPushButton*>("cmdRun");
