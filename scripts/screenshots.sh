@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)" --target window_screenshots korvel >/dev/null
-QT_QPA_PLATFORM=offscreen build/docs/window_screenshots docs
+QT_QPA_PLATFORM=offscreen build/scripts/window_screenshots docs
 
 scripts/install-deps.sh docs
 scratch=$(mktemp -d)

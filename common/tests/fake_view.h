@@ -4,20 +4,28 @@
 
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "common/form/form.h"
+#include "ui/form/form.h"
 
 namespace korvel::test_support {
 
 class FakeView : public form::View {
  public:
   // Every edit field with its initial text.
-  explicit FakeView(const form::Form& form) {
+  explicit FakeView(const form::Form& form) : form_(form) {
     for (const form::Control& c : form.controls) {
       if (c.kind == form::ControlKind::kEdit) texts[c.name] = c.caption;
     }
+  }
+
+  // A click on the control of that name: its action, if it has one.
+  void Click(std::string_view control) {
+    const form::Control* c = form_.Find(control);
+    if (!c) throw std::invalid_argument("no control " + std::string(control));
+    if (c->action) c->action(*this);
   }
 
   std::string Text(std::string_view control) const override {
@@ -31,15 +39,22 @@ class FakeView : public form::View {
     prompts.push_back(prompt);
     return answer;
   }
-  std::optional<std::string> ChooseDataFile() override { return answer; }
+  std::optional<std::string> OpenFile(const form::FileFilter& shown) override {
+    filter = shown;
+    return answer;
+  }
   void SetBusy(bool busy) override { busyChanges.push_back(busy); }
   void Close() override { closed = true; }
 
   std::map<std::string, std::string> texts;
   std::optional<std::string> answer;  // what the next dialog gives
+  std::optional<form::FileFilter> filter;  // of the last file dialog
   std::vector<std::string> errors, warnings, prompts;
   std::vector<bool> busyChanges;
   bool closed = false;
+
+ private:
+  const form::Form& form_;
 };
 
 }  // namespace korvel::test_support

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace korvel::test_support {
 
@@ -31,18 +31,6 @@ inline RECT PlaceOf(HWND window, HWND control) {
   GetWindowRect(control, &place);
   MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&place), 2);
   return place;
-}
-
-inline RECT Pixels(int left, int top, int width, int height) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  const int x = MulDiv(left, dpi, 1440), y = MulDiv(top, dpi, 1440);
-  return {x, y, x + MulDiv(width, dpi, 1440), y + MulDiv(height, dpi, 1440)};
-}
-
-inline bool operator==(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 // A key pressed in the window, as its message loop hands it to the dialog manager.

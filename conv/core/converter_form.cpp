@@ -15,19 +15,6 @@ constexpr char kDescription[] =
 constexpr char kCredit[] = "KORVEL 开发组";
 constexpr char kPrompt[] = "请输入SAP2000(*.s2k)文件名称，必须包括后缀名";
 
-form::Form Build() {
-  return {"Form1",
-          "SAP2K to MARC转换器0.11版本",
-          4680,
-          3195,
-          {
-              {ControlKind::kButton, "Command1", "开始转换", {600, 2160, 1335, 495}},
-              {ControlKind::kButton, "Command2", "退出程序", {2640, 2160, 1335, 495}},
-              {ControlKind::kWrappedLabel, "Label1", kDescription, {240, 120, 4215, 975}},
-              {ControlKind::kWrappedLabel, "Label2", kCredit, {240, 1200, 4335, 615}},
-          }};
-}
-
 void Convert(form::View& view) {
   const std::optional<std::string> name = view.AskText(kPrompt);
   if (!name) return;
@@ -51,19 +38,24 @@ void Convert(form::View& view) {
   view.ShowWarnings(text);
 }
 
+form::Form Build() {
+  return {"Form1",
+          "SAP2K to MARC转换器0.11版本",
+          4680,
+          3195,
+          {
+              {ControlKind::kButton, "Command1", "开始转换", {600, 2160, 1335, 495}, Convert},
+              {ControlKind::kButton, "Command2", "退出程序", {2640, 2160, 1335, 495}, form::CloseWindow},
+              {ControlKind::kWrappedLabel, "Label1", kDescription, {240, 120, 4215, 975}},
+              {ControlKind::kWrappedLabel, "Label2", kCredit, {240, 1200, 4335, 615}},
+          }};
+}
+
 }  // namespace
 
 const form::Form& ConverterForm() {
   static const form::Form form = Build();
   return form;
-}
-
-void ConverterFormClicked(std::string_view control, form::View& view) {
-  if (control == "Command1") {
-    Convert(view);
-  } else if (control == "Command2") {
-    view.Close();
-  }
 }
 
 }  // namespace korvel::conv

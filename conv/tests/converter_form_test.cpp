@@ -27,7 +27,7 @@ TEST(ConverterForm, ConvertsTheNamedModelWhileBusyAndSaysWhatIsSuspect) {
   folder.Write("m.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=2.5\r\n");
   FakeView view(ConverterForm());
   view.answer = "m.s2k";
-  ConverterFormClicked("Command1", view);
+  view.Click("Command1");
   EXPECT_EQ(view.prompts, std::vector<std::string>{"请输入SAP2000(*.s2k)文件名称，必须包括后缀名"});
   EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));
   EXPECT_EQ(folder.Read("out.txt"), "1\r\n1,0,0,2.5\r\n0\r\n0\r\n0\r\n0\r\n");
@@ -40,14 +40,14 @@ TEST(ConverterForm, CancelDoesNothingAndAMissingModelIsAnError) {
   TempFolder folder;
   CurrentFolder here(folder.path());
   FakeView view(ConverterForm());
-  ConverterFormClicked("Command1", view);
+  view.Click("Command1");
   EXPECT_TRUE(view.busyChanges.empty());
   view.answer = "missing.s2k";
-  ConverterFormClicked("Command1", view);
+  view.Click("Command1");
   ASSERT_EQ(view.errors.size(), 1u);
   EXPECT_NE(view.errors[0].find("missing.s2k"), std::string::npos);
   EXPECT_EQ(folder.Names(), std::vector<std::string>{});
-  ConverterFormClicked("Command2", view);
+  view.Click("Command2");
   EXPECT_TRUE(view.closed);
 }
 

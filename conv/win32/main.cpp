@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "common/win32/program.h"
+#include "ui/win32/program.h"
 #include "conv/core/converter_form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return korvel::win32::RunProgram(korvel::conv::ConverterForm(), korvel::conv::ConverterFormClicked);
+  return korvel::win32::RunProgram(korvel::conv::ConverterForm());
 }

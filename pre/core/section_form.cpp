@@ -17,19 +17,10 @@ constexpr int kLabelOffset = 1680, kLabelDrop = 120;
 
 std::string FieldName(int n) { return "Text" + std::to_string(n); }
 
-form::Form Build() {
-  form::Form f{"frmMain", "KORVEL前处理", 9570, 7620, {}};
-  for (int k = 0; k < kFieldCount; ++k) {
-    const SectionField& field = kSectionFields[k];
-    f.controls.push_back({ControlKind::kLabel, "Label" + std::to_string(k + 1), std::string(field.caption),
-                          {field.left - kLabelOffset, field.top + kLabelDrop, field.labelWidth, 255}});
-    f.controls.push_back({ControlKind::kEdit, FieldName(k + 1), "0", {field.left, field.top, 975, 375}});
+void CopyCoreConcrete(form::View& view) {
+  for (int n = 1; n <= kFieldCount; ++n) {
+    if (const int from = kSectionFields[n - 1].copiedFrom) view.SetText(FieldName(n), view.Text(FieldName(from)));
   }
-  f.controls.push_back({ControlKind::kButton, "cmdOK", "OK", {2760, 6720, 1335, 495}});
-  f.controls.push_back({ControlKind::kButton, "cmdEnd", "End", {5400, 6720, 1335, 495}});
-  f.controls.push_back({ControlKind::kCheckBox, "Check1", "同核心区混凝土", {3360, 1560, 2055, 375}});
-  f.controls.push_back({ControlKind::kPicture, "Image1", "", {6360, 120, 3045, 3600}, &SectionKey()});
-  return f;
 }
 
 void WriteFromFields(form::View& view) {
@@ -49,23 +40,26 @@ void WriteFromFields(form::View& view) {
   }
 }
 
+form::Form Build() {
+  form::Form f{"frmMain", "KORVEL前处理", 9570, 7620, {}};
+  for (int k = 0; k < kFieldCount; ++k) {
+    const SectionField& field = kSectionFields[k];
+    f.controls.push_back({ControlKind::kLabel, "Label" + std::to_string(k + 1), std::string(field.caption),
+                          {field.left - kLabelOffset, field.top + kLabelDrop, field.labelWidth, 255}});
+    f.controls.push_back({ControlKind::kEdit, FieldName(k + 1), "0", {field.left, field.top, 975, 375}});
+  }
+  f.controls.push_back({ControlKind::kButton, "cmdOK", "OK", {2760, 6720, 1335, 495}, WriteFromFields});
+  f.controls.push_back({ControlKind::kButton, "cmdEnd", "End", {5400, 6720, 1335, 495}, form::CloseWindow});
+  f.controls.push_back({ControlKind::kCheckBox, "Check1", "同核心区混凝土", {3360, 1560, 2055, 375}, CopyCoreConcrete});
+  f.controls.push_back({ControlKind::kPicture, "Image1", "", {6360, 120, 3045, 3600}, nullptr, &SectionKey()});
+  return f;
+}
+
 }  // namespace
 
 const form::Form& SectionForm() {
   static const form::Form form = Build();
   return form;
-}
-
-void SectionFormClicked(std::string_view control, form::View& view) {
-  if (control == "Check1") {
-    for (int n = 1; n <= kFieldCount; ++n) {
-      if (const int from = kSectionFields[n - 1].copiedFrom) view.SetText(FieldName(n), view.Text(FieldName(from)));
-    }
-  } else if (control == "cmdOK") {
-    WriteFromFields(view);
-  } else if (control == "cmdEnd") {
-    view.Close();
-  }
 }
 
 }  // namespace korvel::pre

@@ -3,17 +3,13 @@
 // section, a check box that copies the core-concrete texts into the
 // cover-concrete fields, OK, End and the key picture.
 
-#include <string_view>
-
-#include "common/form/form.h"
+#include "ui/form/form.h"
 
 namespace korvel::pre {
-
-const form::Form& SectionForm();
 
 // Check1 copies Text5..Text8 and Text13 into Text9..Text12 and Text14; cmdOK
 // writes matcode0.txt from the 26 texts or shows why it could not, keeping
 // every text; cmdEnd closes the window.
-void SectionFormClicked(std::string_view control, form::View& view);
+const form::Form& SectionForm();
 
 }  // namespace korvel::pre

@@ -4,7 +4,7 @@
 // numbered 1 bottom left, 2 bottom right, 3 top left, 4 top right. Described
 // once; the Qt and the Win32 windows draw it.
 
-#include "common/form/form.h"
+#include "ui/form/form.h"
 
 namespace korvel::pre {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/form/form.h"
+#include "ui/form/form.h"
 
 namespace korvel::run {
 namespace {

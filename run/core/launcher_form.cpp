@@ -13,22 +13,8 @@ constexpr char kDescription[] =
 constexpr char kContact[] = "如有问题，请与 KORVEL 开发组联系。";
 constexpr char kHomepage[] = "Homepage: https://korvel.example.org/";
 
-form::Form Build() {
-  return {"frmMain",
-          "KORVEL执行界面主窗口(KORVEL 开发组)",
-          5790,
-          4350,
-          {
-              {ControlKind::kButton, "cmdRun", "Run", {960, 3360, 1215, 495}},
-              {ControlKind::kButton, "cmdExit", "Exit", {3720, 3360, 1215, 495}},
-              {ControlKind::kWrappedLabel, "Label1", kDescription, {360, 240, 5055, 975}},
-              {ControlKind::kWrappedLabel, "Label2", kContact, {360, 1320, 5055, 375}},
-              {ControlKind::kWrappedLabel, "Label3", kHomepage, {360, 1680, 5055, 375}},
-          }};
-}
-
 void RunSolver(form::View& view) {
-  const std::optional<std::string> chosen = view.ChooseDataFile();
+  const std::optional<std::string> chosen = view.OpenFile({"Data files", "*.dat"});
   if (!chosen) return;
   if (const std::optional<std::string> outside = JobOutsideWorkingFolder(*chosen)) {
     view.ShowError(*outside);
@@ -40,19 +26,25 @@ void RunSolver(form::View& view) {
   if (!started.started) view.ShowError("无法启动求解程序：" + command->CommandLine() + "\n\n" + started.problem);
 }
 
+form::Form Build() {
+  return {"frmMain",
+          "KORVEL执行界面主窗口(KORVEL 开发组)",
+          5790,
+          4350,
+          {
+              {ControlKind::kButton, "cmdRun", "Run", {960, 3360, 1215, 495}, RunSolver},
+              {ControlKind::kButton, "cmdExit", "Exit", {3720, 3360, 1215, 495}, form::CloseWindow},
+              {ControlKind::kWrappedLabel, "Label1", kDescription, {360, 240, 5055, 975}},
+              {ControlKind::kWrappedLabel, "Label2", kContact, {360, 1320, 5055, 375}},
+              {ControlKind::kWrappedLabel, "Label3", kHomepage, {360, 1680, 5055, 375}},
+          }};
+}
+
 }  // namespace
 
 const form::Form& LauncherForm() {
   static const form::Form form = Build();
   return form;
-}
-
-void LauncherFormClicked(std::string_view control, form::View& view) {
-  if (control == "cmdRun") {
-    RunSolver(view);
-  } else if (control == "cmdExit") {
-    view.Close();
-  }
 }
 
 }  // namespace korvel::run

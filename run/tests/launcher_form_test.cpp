@@ -22,18 +22,21 @@ TEST(LauncherForm, DescribesTheWindowInTwips) {
 
 TEST(LauncherForm, CancelOrAShortNameStartsNothing) {
   FakeView view(LauncherForm());
-  LauncherFormClicked("cmdRun", view);
+  view.Click("cmdRun");
+  ASSERT_TRUE(view.filter);
+  EXPECT_EQ(view.filter->description, "Data files");
+  EXPECT_EQ(view.filter->pattern, "*.dat");
   view.answer = "a.d";
-  LauncherFormClicked("cmdRun", view);
+  view.Click("cmdRun");
   EXPECT_TRUE(view.errors.empty());
-  LauncherFormClicked("cmdExit", view);
+  view.Click("cmdExit");
   EXPECT_TRUE(view.closed);
 }
 
 TEST(LauncherForm, AJobOutsideTheWorkingFolderIsNotStarted) {
   FakeView view(LauncherForm());
   view.answer = (std::filesystem::temp_directory_path() / "korvel-no-such-folder" / "job.dat").string();
-  LauncherFormClicked("cmdRun", view);
+  view.Click("cmdRun");
   ASSERT_EQ(view.errors.size(), 1u);
   EXPECT_EQ(view.errors[0].rfind("作业文件必须在工作文件夹中", 0), 0u) << view.errors[0];
 }

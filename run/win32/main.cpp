@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "common/win32/program.h"
+#include "ui/win32/program.h"
 #include "run/core/launcher_form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return korvel::win32::RunProgram(korvel::run::LauncherForm(), korvel::run::LauncherFormClicked);
+  return korvel::win32::RunProgram(korvel::run::LauncherForm());
 }
