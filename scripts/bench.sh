@@ -9,7 +9,8 @@ cmake --build build -j"$(nproc)" --target conversion_bench korvel >/dev/null
 for lines in 1000 100000 1000000; do build/bin/conversion_bench "$lines"; done
 
 # korvel plot model on a converted model of 100,000 joints and 100,000 frames.
-scratch=$(mktemp -d)
+scratch=$PWD/build/bench-plot
+rm -rf "$scratch" && mkdir -p "$scratch"
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
 "$OLDPWD/build/bin/conversion_bench" --write 300000 model.s2k

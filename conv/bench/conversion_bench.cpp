@@ -3,6 +3,8 @@
 // same file (what reading alone costs on this machine).
 //   conversion_bench N [RUNS]   (defaults 1000000 and 5)
 //   conversion_bench --write N FILE   only writes the model, for profiling
+// It works in a folder beside the program (in the build folder), removed at
+// the end, so runs of two build folders never meet.
 // A third of the lines are joints, a third frames, the rest frame section
 // assignments in shuffled order.
 
@@ -87,7 +89,7 @@ int main(int argc, char** argv) {
   }
   const long lines = argc > 1 ? std::atol(argv[1]) : 1000000;
   const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
-  const auto folder = std::filesystem::temp_directory_path() / ("korvel-bench-" + std::to_string(lines));
+  const auto folder = std::filesystem::absolute(argv[0]).parent_path() / ("bench-" + std::to_string(lines));
   std::filesystem::create_directories(folder);
   std::filesystem::current_path(folder);
   WriteModel("model.s2k", lines);
