@@ -12,6 +12,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "conv/core/name_table.h"
+
 namespace korvel::conv {
 
 enum class ElementKind { kJoint, kFrame, kArea };
@@ -39,7 +41,8 @@ class ElementNames {
  private:
   struct OfKind {
     std::deque<std::string> names;                            // they never move
-    std::unordered_map<std::string_view, std::size_t> order;  // name -> 1, 2, 3 ...
+    // name -> 1, 2, 3 ..., keyed like every name table so crafted names cannot collide
+    std::unordered_map<std::string_view, std::size_t, KeyedNameHash, std::equal_to<>> order;
     double base = 0;  // names are numbered base + 1, base + 2 ...
   };
   static std::size_t Index(ElementKind kind) { return static_cast<std::size_t>(kind); }
