@@ -44,10 +44,10 @@ struct Shape {
   };
   Kind kind;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Colour pen, fill;
+  Colour pen{}, fill{};
   double penWidth = 1;
   bool dotted = false;
-  std::string text;  // UTF-8
+  std::string text{};  // UTF-8
   double points = 9;
   bool italic = false;
 };
