@@ -1,7 +1,6 @@
 #include "run/core/launcher_form.h"
 
 #include "common/error.h"
-
 #include "run/core/job_folder.h"
 #include "run/core/solver_command.h"
 
