@@ -56,7 +56,8 @@ TEST(ModelFile, ReadsBackTheRowsItWasWrittenFrom) {
 // 15 significant digits are written, so the largest double is written just
 // beyond the range: it reads back as itself, and anything larger is refused.
 TEST(ModelFile, ReadsBackEveryNumberTheConverterWrites) {
-  const double extremes[] = {limits::max(), limits::lowest(), limits::min(), limits::denorm_min(), -limits::denorm_min()};
+  const double extremes[] = {limits::max(), limits::lowest(), limits::min(), limits::denorm_min(),
+                             -limits::denorm_min()};
   for (const double value : extremes) {
     std::string joint = "1\r\n1,";
     AppendReal(joint, value);
@@ -69,7 +70,8 @@ TEST(ModelFile, ReadsBackEveryNumberTheConverterWrites) {
     EXPECT_EQ(model.joints[0].y, limits::max());
     EXPECT_EQ(model.joints[0].z, limits::lowest());
   }
-  for (const char* beyond : {"1.79769313486233E+308", "-1.797693134862321E+308", "1E+309", "1797693134862320001E+290"}) {
+  for (const char* beyond :
+       {"1.79769313486233E+308", "-1.797693134862321E+308", "1E+309", "1797693134862320001E+290"}) {
     try {
       ReadModelFile("1\r\n1,0,0," + std::string(beyond) + "\r\n0\r\n0\r\n0\r\n0\r\n");
       ADD_FAILURE() << "accepted: " << beyond;
