@@ -1,12 +1,9 @@
-#include <cerrno>
-#include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/report.h"
 #include "common/input_file.h"
-#include "common/system_reason.h"
 #include "pre/core/matcode_file.h"
 #include "pre/core/section_fields.h"
 
@@ -16,17 +13,6 @@ namespace {
 
 // A section file has 26 lines; anything near this is not one.
 constexpr std::size_t kSectionFileLimit = 1 << 20;
-
-std::string ReadStandardInput() {
-  std::string bytes;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
-    bytes.append(buffer, got);
-    if (bytes.size() > kSectionFileLimit) throw Error("无法读取标准输入：超过 1048576 字节，不是截面文件");
-  }
-  if (std::ferror(stdin)) throw Error("无法读取标准输入：" + SystemReason(errno));
-  return bytes;
-}
 
 constexpr char kHelp[] =
     "usage: korvel pre SECTION\n"
@@ -45,8 +31,10 @@ int RunPre(const Arguments& args) {
   if (args.size() != 1) return UsageError("pre takes one section file", kHelp);
   const std::string name(args[0]);
   return ReportErrors([&] {
-    std::istringstream text(name == "-" ? ReadStandardInput() : InputFile(name, "截面文件").ReadAll(kSectionFileLimit));
-    pre::Write_File(pre::ReadSectionFile(text, name == "-" ? "<standard input>" : name));
+    InputFile file = name == "-" ? InputFile::StandardInput(pre::kSectionFileKind)
+                                 : InputFile(name, pre::kSectionFileKind);
+    std::istringstream text(file.ReadAll(kSectionFileLimit));
+    pre::Write_File(pre::ReadSectionFile(text, file.name()));
   });
 }
 

@@ -25,8 +25,7 @@ int RunRun(const Arguments& args) {
     const auto command = run::SolverCommandFor(job);
     if (!command) throw Error("作业文件名 \"" + job + "\" 少于四个字符，无法得到作业名");
     if (const auto outside = run::JobOutsideWorkingFolder(job)) throw Error(*outside);
-    const StartResult started = StartProgram(command->program, command->args);
-    if (!started.started) throw Error("无法启动求解程序（" + command->CommandLine() + "）：" + started.problem);
+    run::StartSolver(*command);
   });
 }
 

@@ -3,20 +3,22 @@
 namespace korvel {
 namespace {
 constexpr std::size_t kExcerptBytes = 60;
+
+std::string Named(std::string_view kind, std::string_view name) {
+  std::string named(kind);
+  named += " \"";
+  named += name;
+  named += "\"";
+  return named;
+}
+}  // namespace
+
+Error FileError(std::string_view kind, std::string_view name, std::string_view reason) {
+  return Error(Named(kind, name) + "：" + std::string(reason));
 }
 
-Error FileError(std::string_view file, std::string_view reason) {
-  std::string message(file);
-  message += "：";
-  message += reason;
-  return Error(message);
-}
-
-Error LineError(std::string_view file, int line, std::string_view reason) {
-  std::string message(file);
-  message += " 第 " + std::to_string(line) + " 行：";
-  message += reason;
-  return Error(message);
+Error LineError(std::string_view kind, std::string_view name, int line, std::string_view reason) {
+  return Error(Named(kind, name) + " 第 " + std::to_string(line) + " 行：" + std::string(reason));
 }
 
 std::string Excerpt(std::string_view text) {

@@ -20,11 +20,12 @@ class OverflowError : public Error {
   using Error::Error;
 };
 
-// The two wordings of an error about a file: "<file>：<reason>" and
-// "<file> 第 N 行：<reason>", where <file> names the file as the message
-// wants it (无法读取模型文件 "a.s2k", 模型文件 "a.s2k", out.txt).
-Error FileError(std::string_view file, std::string_view reason);
-Error LineError(std::string_view file, int line, std::string_view reason);
+// The two wordings of an error about a file: `<kind> "<name>"：<reason>` and
+// `<kind> "<name>" 第 N 行：<reason>`. The kind says what the file is to the
+// message (模型文件, 截面文件, 无法读取模型文件, 无法替换文件); the name is
+// the file's name as the user gave it, and is quoted here, never by a caller.
+Error FileError(std::string_view kind, std::string_view name, std::string_view reason);
+Error LineError(std::string_view kind, std::string_view name, int line, std::string_view reason);
 
 // At most a short beginning of a text the user gave, for a message: a field
 // or a file may hold megabytes, and a message line should not. UTF-8.

@@ -8,7 +8,9 @@
 #include "common/output_file.h"
 #include "common/system_reason.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -62,8 +64,20 @@ InputFile::InputFile(const std::filesystem::path& file, std::string what)
   }
 }
 
+InputFile::InputFile(std::FILE* borrowed, std::string what, std::string name)
+    : file_(borrowed), owned_(false), what_(std::move(what)), name_(std::move(name)) {
+#ifdef _WIN32
+  _setmode(_fileno(file_), _O_BINARY);
+  opened_ = StateOfOpenFile(_fileno(file_)).value_or(FileState{});
+#else
+  opened_ = StateOfOpenFile(fileno(file_)).value_or(FileState{});
+#endif
+}
+
+InputFile InputFile::StandardInput(std::string what) { return InputFile(stdin, std::move(what), "<标准输入>"); }
+
 InputFile::~InputFile() {
-  if (file_) std::fclose(file_);
+  if (file_ && owned_) std::fclose(file_);
 }
 
 std::size_t InputFile::Read(char* buffer, std::size_t size) {
@@ -101,7 +115,7 @@ void InputFile::CheckUnchanged() const {
 }
 
 void InputFile::Fail(const std::string& reason) const {
-  throw FileError("无法读取" + what_ + " \"" + name_ + "\"", reason);
+  throw FileError("无法读取" + what_, name_, reason);
 }
 
 }  // namespace korvel

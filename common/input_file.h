@@ -19,6 +19,9 @@ class InputFile {
   // "无法读取<what> "name"：reason" when the file cannot be opened or is not
   // a regular file.
   InputFile(const std::filesystem::path& file, std::string what);
+  // Standard input, read as a file of that kind is (a pipe or a terminal
+  // too, read to its end): named "<标准输入>" in messages.
+  static InputFile StandardInput(std::string what);
   ~InputFile();
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
@@ -40,11 +43,17 @@ class InputFile {
   // then be a part of it, or a mix of two versions.
   void CheckUnchanged() const;
 
+  // The file's name as messages quote it.
+  const std::string& name() const { return name_; }
+
   // The error for this file, worded like every other.
   [[noreturn]] void Fail(const std::string& reason) const;
 
  private:
+  InputFile(std::FILE* borrowed, std::string what, std::string name);
+
   std::FILE* file_ = nullptr;
+  bool owned_ = true;
   FileState opened_;
   std::string what_, name_;
 };

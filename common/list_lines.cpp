@@ -38,7 +38,7 @@ bool IsLargestDoubleRounded(std::string_view item) {
 }  // namespace
 
 void ListLines::Fail(const std::string& reason) const {
-  throw LineError(fileName_, line_, reason);
+  throw LineError(kind_, fileName_, line_, reason);
 }
 
 std::string_view ListLines::Next(const std::string& what) {

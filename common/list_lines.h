@@ -12,7 +12,9 @@ namespace korvel {
 
 class ListLines {
  public:
-  ListLines(std::string_view bytes, std::string fileName) : bytes_(bytes), fileName_(std::move(fileName)) {}
+  // `kind` and `fileName` name the file in messages, as LineError words them.
+  ListLines(std::string_view bytes, std::string kind, std::string fileName)
+      : bytes_(bytes), kind_(std::move(kind)), fileName_(std::move(fileName)) {}
 
   // The next line's n numbers; `what` names the line in a message.
   std::vector<double> Numbers(std::size_t n, const std::string& what);
@@ -34,7 +36,7 @@ class ListLines {
   std::string_view Next(const std::string& what);
 
   std::string_view bytes_;
-  std::string fileName_;
+  std::string kind_, fileName_;
   std::size_t pos_ = 0;
   int line_ = 0;
 };

@@ -338,7 +338,7 @@ void OutputFile::Commit() {
 }
 
 void OutputFile::Fail(const std::string& what, const std::string& reason) {
-  throw FileError(what + "文件 \"" + DisplayName(target_) + "\"", reason);
+  throw FileError(what + "文件", DisplayName(target_), reason);
 }
 
 }  // namespace korvel

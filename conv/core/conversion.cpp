@@ -346,7 +346,7 @@ Pass ReadThrough(LineSource& modelLines, const std::string& modelName, const Con
     converter.Finish();
     WriteProgressLines(log, converter.progress(), converter.tables());
     keepLog();
-    throw LineError("模型文件 \"" + modelName + "\"", lineNumber, e.what());
+    throw LineError("模型文件", modelName, lineNumber, e.what());
   }
   result.truncated = !input.AtEnd();
   declaration.ReadToDeclaration();
@@ -378,7 +378,7 @@ std::unique_ptr<Converter> ReadModel(ModelInput& model, const ConversionOptions&
 // the keyword format of SAP2000 6 to 8 or an ETABS model has none.
 void RefuseWithoutTables(ModelInput& model) {
   if (model.StartsATable()) return;
-  throw FileError("模型文件 \"" + model.name() + "\"",
+  throw FileError("模型文件", model.name(),
                   "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
 }
 
@@ -386,7 +386,7 @@ void RefuseWithoutTables(ModelInput& model) {
 void RemoveLabelFile() {
   std::error_code failed;
   std::filesystem::remove(kLabelFileName, failed);
-  if (failed) throw FileError(std::string("无法删除文件 \"") + kLabelFileName + "\"", SystemReason(failed.value()));
+  if (failed) throw FileError("无法删除文件", kLabelFileName, SystemReason(failed.value()));
 }
 
 }  // namespace

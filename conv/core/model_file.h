@@ -1,22 +1,24 @@
 #pragma once
 // The model file "out.txt" as the converter writes it, read back strictly:
 // every count followed by that many lines, CR LF line ends, quoted names.
+// Its rows are the rows the converter wrote it from.
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "conv/core/model_tables.h"
+
 namespace korvel::conv {
 
 struct ModelFile {
-  std::vector<std::array<double, 4>> joints;  // label, X, Y, Z
-  std::vector<std::array<double, 4>> frames;  // label, JointI, JointJ, section
-  std::vector<std::array<double, 6>> areas;   // label, Joint1..Joint4, section
+  std::vector<Joint> joints;
+  std::vector<Frame> frames;
+  std::vector<Area> areas;  // thickness 0: out.txt does not carry it
   struct FrameSection {
     std::string name;
-    std::array<double, 7> values;  // number, Fc, RebarFy, t2, t3, Cover, BarSize
+    FrameSectionRow row;
   };
   std::vector<FrameSection> frameSections;
   std::vector<std::string> areaSections;

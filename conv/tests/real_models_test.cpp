@@ -95,7 +95,7 @@ class Comparison {
   Comparison(const Model& model, const ModelFile& got, const std::optional<std::string>& labels)
       : model_(model), got_(got) {
     if (labels) labels_ = ReadLabels(*labels, differences_);
-    for (const auto& joint : got.joints) gotJoints_.emplace(joint[0], Point{joint[1], joint[2], joint[3]});
+    for (const Joint& joint : got.joints) gotJoints_.emplace(joint.label, Point{joint.x, joint.y, joint.z});
     for (const auto& section : got.frameSections) frameSectionNames_.push_back(section.name);
   }
 
@@ -148,30 +148,34 @@ class Comparison {
     Count("joint", got_.joints.size(), model_.joints.size());
     for (std::size_t row = 0; row < std::min(got_.joints.size(), model_.joints.size()); ++row) {
       const auto& [label, at] = model_.joints[row];
-      const auto& got = got_.joints[row];
-      Label(kJoint, label, got[0]);
-      if (at && !Near(*at, Point{got[1], got[2], got[3]})) {
-        differences_.Note("joint coordinates",
-                          "joint " + label + " at " + Show(Point{got[1], got[2], got[3]}) + " for " + Show(*at));
+      const Joint& got = got_.joints[row];
+      const Point gotAt{got.x, got.y, got.z};
+      Label(kJoint, label, got.label);
+      if (at && !Near(*at, gotAt)) {
+        differences_.Note("joint coordinates", "joint " + label + " at " + Show(gotAt) + " for " + Show(*at));
       }
     }
   }
 
+  static std::array<double, 2> Corners(const Frame& frame) { return {frame.jointI, frame.jointJ}; }
+  static std::array<double, 4> Corners(const Area& area) { return area.joints; }
+
   // Rows of out.txt follow the connectivity records of the model one to one.
-  template <std::size_t N>
-  void Elements(Kind kind, const std::vector<Element>& expected, const std::vector<std::array<double, N>>& got) {
+  template <typename Row>
+  void Elements(Kind kind, const std::vector<Element>& expected, const std::vector<Row>& got) {
     const std::string kindName = kKindNames[kind];
     Count(kindName, got.size(), expected.size());
     const auto& names = kind == kFrame ? frameSectionNames_ : got_.areaSections;
     for (std::size_t row = 0; row < std::min(got.size(), expected.size()); ++row) {
       const Element& element = expected[row];
-      Label(kind, element.label, got[row][0]);
+      Label(kind, element.label, got[row].label);
+      const auto corners = Corners(got[row]);
       for (std::size_t corner = 0; corner < element.joints.size(); ++corner) {
-        Corner(kindName + " " + element.label, element.joints[corner], got[row][1 + corner]);
+        Corner(kindName + " " + element.label, element.joints[corner], corners.at(corner));
       }
       const auto assigned = model_.sectionOf[kind].find(LabelKey(element.label));
       const std::string section = assigned == model_.sectionOf[kind].end() ? "" : assigned->second;
-      const double number = got[row][N - 1];
+      const double number = got[row].section;
       const std::string gotSection =
           number >= 1 && number <= names.size() ? names[static_cast<std::size_t>(number) - 1] : "";
       if (gotSection != section) {
@@ -206,11 +210,12 @@ class Comparison {
     for (const auto& section : got_.frameSections) {
       written.insert(section.name);
       const auto numbers = model_.frameSections.find(section.name);
+      const FrameSectionRow& row = section.row;
+      const double values[] = {row.fc, row.rebarFy, row.t2, row.t3, row.cover, row.barSize};
       for (std::size_t i = 0; numbers != model_.frameSections.end() && i < 6; ++i) {
-        if (!Near(section.values[i + 1], numbers->second.numbers[i])) {
-          differences_.Note(
-              std::string("frame section ") + kColumns[i],
-              section.name + ": " + Show(section.values[i + 1]) + " for " + Show(numbers->second.numbers[i]));
+        if (!Near(values[i], numbers->second.numbers[i])) {
+          differences_.Note(std::string("frame section ") + kColumns[i],
+                            section.name + ": " + Show(values[i]) + " for " + Show(numbers->second.numbers[i]));
         }
       }
     }

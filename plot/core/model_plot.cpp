@@ -45,7 +45,7 @@ const std::array<View, 4> kViews = {{
 class JointIndex {
  public:
   explicit JointIndex(const conv::ModelFile& model) {
-    for (const auto& joint : model.joints) at_.try_emplace(joint[0], Vec3{joint[1], joint[2], joint[3]});
+    for (const conv::Joint& joint : model.joints) at_.try_emplace(joint.label, Vec3{joint.x, joint.y, joint.z});
   }
   std::optional<Vec3> Find(double label) const {
     const auto found = at_.find(label);
@@ -115,8 +115,8 @@ void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& m
   svg.Rect(view.corner.x, view.corner.y, kPanelWidth, kPanelHeight, "fill=\"none\" stroke=\"#bbb\"");
   svg.Text(view.corner.x + 8, view.corner.y + 18, view.title, "font-weight=\"bold\"");
   double left = INFINITY, right = -INFINITY, top = INFINITY, bottom = -INFINITY;
-  for (const auto& joint : model.joints) {
-    const Point p = project({joint[1], joint[2], joint[3]});
+  for (const conv::Joint& joint : model.joints) {
+    const Point p = project({joint.x, joint.y, joint.z});
     left = std::min(left, p.x), right = std::max(right, p.x), top = std::min(top, p.y), bottom = std::max(bottom, p.y);
   }
   if (model.joints.empty()) return;
@@ -149,7 +149,7 @@ void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& m
   }
   std::vector<Point> dots;
   dots.reserve(model.joints.size());
-  for (const auto& joint : model.joints) dots.push_back(place({joint[1], joint[2], joint[3]}));
+  for (const conv::Joint& joint : model.joints) dots.push_back(place({joint.x, joint.y, joint.z}));
   svg.Dots(dots, "class=\"joints\"");
 }
 
@@ -202,13 +202,16 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
     withoutSection += e.section == 0;
     elements.push_back(e);
   };
-  for (const auto& frame : model.frames) add({frame[1], frame[2]}, frame[3], model.frameSections.size(), frameCounts, false);
-  for (const auto& area : model.areas) {
+  for (const conv::Frame& frame : model.frames) {
+    add({frame.jointI, frame.jointJ}, frame.section, model.frameSections.size(), frameCounts, false);
+  }
+  for (const conv::Area& area : model.areas) {
+    const auto& [j1, j2, j3, j4] = area.joints;
     // Joint4 = 0 is a triangle.
-    if (area[4] == 0) {
-      add({area[1], area[2], area[3]}, area[5], model.areaSections.size(), wallCounts, true);
+    if (j4 == 0) {
+      add({j1, j2, j3}, area.section, model.areaSections.size(), wallCounts, true);
     } else {
-      add({area[1], area[2], area[3], area[4]}, area[5], model.areaSections.size(), wallCounts, true);
+      add({j1, j2, j3, j4}, area.section, model.areaSections.size(), wallCounts, true);
     }
   }
 
@@ -221,9 +224,9 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   svg.Style(StyleSheet(model.frameSections.size(), model.areaSections.size()));
   const Classes classes(model.frameSections.size(), model.areaSections.size());
   double largest = 0;
-  for (const auto& joint : model.joints) {
-    for (int i = 1; i <= 3; ++i) {
-      if (std::isfinite(joint[i])) largest = std::max(largest, std::abs(joint[i]));
+  for (const conv::Joint& joint : model.joints) {
+    for (double coordinate : {joint.x, joint.y, joint.z}) {
+      if (std::isfinite(coordinate)) largest = std::max(largest, std::abs(coordinate));
     }
   }
   const double unit = largest > 0 ? std::ldexp(1.0, std::clamp(-std::ilogb(largest), -1000, 1000)) : 1;

@@ -20,7 +20,8 @@ conv::ModelFile SmallModel() {
   conv::ModelFile model;
   model.joints = {{1, 0, 0, 0}, {2, 4, 0, 0}, {3, 4, 3, 0}, {4, 0, 0, 3}};
   model.frames = {{10, 1, 4, 1}, {11, 4, 3, 0}};
-  model.areas = {{20, 1, 2, 3, 0, 1}, {21, 1, 2, 3, 99, 1}};
+  model.areas = {{.label = 20, .joints = {1, 2, 3, 0}, .section = 1},
+                 {.label = 21, .joints = {1, 2, 3, 99}, .section = 1}};
   model.frameSections = {{"C500X500", {1, 0, 0, .5, .5, .04, 25}}};
   model.areaSections = {"\xC7\xBD\xB0\xE5"};  // 墙板 in code page 936
   return model;

@@ -5,7 +5,7 @@
 namespace korvel::pre {
 
 FiberSection ReadMatcodeFile(std::string_view bytes, const std::string& fileName) {
-  ListLines in(bytes, fileName);
+  ListLines in(bytes, "文件", fileName);
   if (in.Count("截面数") != 1) in.Fail("截面数应为 1");
   FiberSection s;
   const auto header = in.Numbers<3>("截面头行");

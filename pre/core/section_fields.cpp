@@ -44,7 +44,7 @@ const std::array<SectionField, kFieldCount> kSectionFields = {{
 
 namespace {
 [[noreturn]] void FailAt(const std::string& fileName, int line, const std::string& reason) {
-  throw LineError(fileName, line, reason);
+  throw LineError(kSectionFileKind, fileName, line, reason);
 }
 }  // namespace
 
@@ -83,7 +83,7 @@ SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
     texts[k] = line.substr(equals + 1);
   }
   if (std::all_of(lineOf.begin(), lineOf.end(), [](int line) { return line == 0; })) {
-    throw FileError(fileName, "没有给出任何参数（一个全为 0 的截面不会是想要的）");
+    throw FileError(kSectionFileKind, fileName, "没有给出任何参数（一个全为 0 的截面不会是想要的）");
   }
   try {
     return SectionFromTexts(texts);

@@ -44,6 +44,9 @@ class FieldOverflow : public OverflowError {
 // Reads every text with the lenient number conversion; throws FieldOverflow.
 SectionInput SectionFromTexts(const SectionTexts& texts);
 
+// What messages call a section file.
+inline constexpr char kSectionFileKind[] = "截面文件";
+
 // A section file: one Name=text per line, names as in kSectionFields; blank
 // lines and lines starting with # are passed over; a name not given counts as
 // an untouched field ("0"); each text is read as its field would be.

@@ -33,8 +33,6 @@ void WriteFromFields(form::View& view) {
     const int k = e.field() - 1;
     view.ShowError("“" + std::string(kSectionFields[k].caption) + "”（Text" + std::to_string(e.field()) +
                    "）中的数值超出了双精度数的范围：" + Excerpt(texts[k]) + unchanged);
-  } catch (const OverflowError&) {
-    view.ShowError("截面计算的结果超出了双精度数的范围，请检查尺寸和保护层厚度。" + unchanged);
   } catch (const Error& e) {
     view.ShowError(e.what() + unchanged);
   }

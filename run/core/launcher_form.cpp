@@ -1,5 +1,6 @@
 #include "run/core/launcher_form.h"
 
+#include "common/error.h"
 #include "run/core/job_folder.h"
 #include "run/core/solver_command.h"
 
@@ -22,8 +23,11 @@ void RunSolver(form::View& view) {
   }
   const std::optional<SolverCommand> command = SolverCommandFor(*chosen);
   if (!command) return;
-  const StartResult started = StartProgram(command->program, command->args);
-  if (!started.started) view.ShowError("无法启动求解程序：" + command->CommandLine() + "\n\n" + started.problem);
+  try {
+    StartSolver(*command);
+  } catch (const Error& e) {
+    view.ShowError(e.what());
+  }
 }
 
 form::Form Build() {

@@ -1,5 +1,7 @@
 #include "run/core/solver_command.h"
 
+#include "common/error.h"
+
 namespace korvel::run {
 namespace {
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -15,6 +17,11 @@ std::optional<SolverCommand> SolverCommandFor(std::string_view chosenFile) {
   SolverCommand command;
   command.args = {"-j", std::string(chosenFile.substr(0, end))};
   return command;
+}
+
+void StartSolver(const SolverCommand& command) {
+  const StartResult started = StartProgram(command.program, command.args);
+  if (!started.started) throw Error("无法启动求解程序（" + command.CommandLine() + "）：" + started.problem);
 }
 
 }  // namespace korvel::run

@@ -26,4 +26,8 @@ struct SolverCommand {
 // the empty name). Characters are counted in the UTF-8 text.
 std::optional<SolverCommand> SolverCommandFor(std::string_view chosenFile);
 
+// Starts the solver without waiting for it. Throws Error
+// "无法启动求解程序（<command line>）：<reason>" when it cannot be started.
+void StartSolver(const SolverCommand& command);
+
 }  // namespace korvel::run

@@ -52,30 +52,30 @@ std::string ModelListing(const conv::ModelFile& model) {
   out.End();
   out << "Joints: " << static_cast<double>(model.joints.size());
   out.End();
-  for (const auto& j : model.joints) {
-    out << "  joint " << j[0] << "  x=" << j[1] << "  y=" << j[2] << "  z=" << j[3];
+  for (const conv::Joint& j : model.joints) {
+    out << "  joint " << j.label << "  x=" << j.x << "  y=" << j.y << "  z=" << j.z;
     out.End();
   }
   out << "Frame elements: " << static_cast<double>(model.frames.size());
   out.End();
-  for (const auto& f : model.frames) {
-    out << "  frame " << f[0] << "  joints " << f[1] << " " << f[2]
-        << "  section " << SectionOf(f[3], model.frameSections, frameName);
+  for (const conv::Frame& f : model.frames) {
+    out << "  frame " << f.label << "  joints " << f.jointI << " " << f.jointJ
+        << "  section " << SectionOf(f.section, model.frameSections, frameName);
     out.End();
   }
   out << "Wall elements: " << static_cast<double>(model.areas.size());
   out.End();
-  for (const auto& a : model.areas) {
-    out << "  wall " << a[0] << "  joints " << a[1] << " " << a[2] << " " << a[3] << " " << a[4]
-        << "  section " << SectionOf(a[5], model.areaSections, areaName);
+  for (const conv::Area& a : model.areas) {
+    out << "  wall " << a.label << "  joints " << a.joints[0] << " " << a.joints[1] << " " << a.joints[2] << " "
+        << a.joints[3] << "  section " << SectionOf(a.section, model.areaSections, areaName);
     out.End();
   }
   out << "Frame sections: " << static_cast<double>(model.frameSections.size());
   out.End();
   for (std::size_t m = 0; m < model.frameSections.size(); ++m) {
-    const auto& [name, v] = model.frameSections[m];
-    out << "  " << static_cast<double>(m + 1) << " \"" << name << "\"  Fc=" << v[1] << "  RebarFy=" << v[2]
-        << "  t2=" << v[3] << "  t3=" << v[4] << "  Cover=" << v[5] << "  BarSize=" << v[6];
+    const auto& [name, row] = model.frameSections[m];
+    out << "  " << static_cast<double>(m + 1) << " \"" << name << "\"  Fc=" << row.fc << "  RebarFy=" << row.rebarFy
+        << "  t2=" << row.t2 << "  t3=" << row.t3 << "  Cover=" << row.cover << "  BarSize=" << row.barSize;
     out.End();
   }
   out << "Wall sections: " << static_cast<double>(model.areaSections.size());

@@ -17,7 +17,7 @@ std::string JobLog(const std::string& job, std::size_t jobBytes, const pre::Fibe
   for (const pre::BarFiber& b : s.Bars) steel += b.As;
   const double rectangle = s.LengthX * s.LengthY;
   for (double sum : {concrete, momentX, momentY, steel, rectangle, concrete - rectangle}) {
-    if (!std::isfinite(sum)) throw FileError("matcode0.txt", "截面的面积或面积矩超出双精度数的范围，无法计算");
+    if (!std::isfinite(sum)) throw FileError("文件", "matcode0.txt", "截面的面积或面积矩超出双精度数的范围，无法计算");
   }
 
   std::string log = "KORVEL solver stand-in\r\n";
