@@ -212,8 +212,8 @@ TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_NE(out_.find("--no-tool"), std::string::npos);
   EXPECT_EQ(Korvel("--version"), 0);
   EXPECT_TRUE(out_.starts_with("korvel ")) << out_;
-  EXPECT_EQ(std::system(("'" + std::string(KORVEL_BINARY) + "' --help >/dev/full 2>/dev/null").c_str()) >> 8, 1)
-      << "help that could not be written";
+  const std::string helpToFullDisk = std::string("'") + KORVEL_BINARY + "' --help >/dev/full 2>/dev/null";
+  EXPECT_EQ(std::system(helpToFullDisk.c_str()) >> 8, 1) << "help that could not be written";
 }
 
 }  // namespace
