@@ -28,14 +28,16 @@ form::Form Build() {
           }};
 }
 
-void Convert(form::View& view) {
+}  // namespace
+
+void ConvertAskedModel(form::View& view, const std::filesystem::path& folder) {
   const std::optional<std::string> name = view.AskText(kPrompt);
   if (!name) return;
   view.SetBusy(true);
   std::string error;
   ConversionResult result;
   try {
-    result = SAP2KREAD(form::PathOfText(*name));
+    result = SAP2KREAD(folder / form::PathOfText(*name), folder);
   } catch (const std::exception& e) {
     error = e.what();
   }
@@ -51,8 +53,6 @@ void Convert(form::View& view) {
   view.ShowWarnings(text);
 }
 
-}  // namespace
-
 const form::Form& ConverterForm() {
   static const form::Form form = Build();
   return form;
@@ -60,7 +60,7 @@ const form::Form& ConverterForm() {
 
 void ConverterFormClicked(std::string_view control, form::View& view) {
   if (control == "Command1") {
-    Convert(view);
+    ConvertAskedModel(view, kCurrentFolder);
   } else if (control == "Command2") {
     view.Close();
   }

@@ -2,6 +2,7 @@
 // Form1 of TRELVO, described once for every toolkit: what the program does,
 // who made it, and buttons to convert and to quit.
 
+#include <filesystem>
 #include <string_view>
 
 #include "common/form/form.h"
@@ -10,8 +11,11 @@ namespace korvel::conv {
 
 const form::Form& ConverterForm();
 
-// Command1 asks for the model's name and converts it (busy meanwhile),
-// showing an error or the warnings; Command2 closes the window.
+// Command1 converts in the current folder; Command2 closes the window.
 void ConverterFormClicked(std::string_view control, form::View& view);
+
+// Asks for the model's name, a name in `folder` or a full path, and converts
+// it into `folder` (busy meanwhile), showing an error or the warnings.
+void ConvertAskedModel(form::View& view, const std::filesystem::path& folder);
 
 }  // namespace korvel::conv
