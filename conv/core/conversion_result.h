@@ -9,7 +9,7 @@
 #include "common/program_start.h"
 #include "conv/core/line_source.h"
 #include "conv/core/model_reading.h"
-#include "conv/core/model_tables.h"
+#include "conv/core/section_names.h"
 
 namespace korvel::conv {
 
