@@ -1,6 +1,7 @@
 #pragma once
 // Starting another program without waiting for it and without a shell.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ struct StartResult {
 // passed as one argument. POSIX: the program is looked for in this program's
 // own folder, then in the folders of PATH, never in the current folder.
 // Windows: the system's own search for a command line; arguments holding a
-// blank are quoted. The new program runs on after this returns.
-StartResult StartProgram(const std::string& program, const std::vector<std::string>& args);
+// blank are quoted. The new program runs on after this returns, in `folder`
+// (this program's current folder when empty).
+StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& folder = {});
 
 // The Windows command line for program and args: arguments that hold a blank
 // are put in double quotes, others stand as they are.

@@ -56,7 +56,8 @@ Located Locate(const std::string& program) {
 
 }  // namespace
 
-StartResult StartProgram(const std::string& program, const std::vector<std::string>& args) {
+StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& folder) {
   const Located located = Locate(program);
   if (located.executable.empty() && !located.notExecutable.empty()) {
     return {false, program + "：" + located.notExecutable.string() + " 没有执行权限"};
@@ -70,6 +71,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   for (std::string& s : strings) argv.push_back(s.data());
   argv.push_back(nullptr);
   const std::string fileName = file.string();
+  const std::string folderName = folder.string();
 
   // The program is started by a short-lived intermediate process, so it is
   // nobody's child here and leaves no zombie; a pipe closed on exec tells
@@ -87,7 +89,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
     ::close(pipeEnds[0]);
     ::setsid();
     if (::fork() == 0) {
-      ::execv(fileName.c_str(), argv.data());
+      if (folderName.empty() || ::chdir(folderName.c_str()) == 0) ::execv(fileName.c_str(), argv.data());
       const int error = errno;
       (void)!::write(pipeEnds[1], &error, sizeof error);
     }

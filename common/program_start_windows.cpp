@@ -32,7 +32,8 @@ std::string SystemMessage(DWORD error) {
 
 // Arguments arrive as UTF-8; the command line is narrow, in code page 936 as
 // on the Chinese systems the tool set is made for. The search is Windows' own.
-StartResult StartProgram(const std::string& program, const std::vector<std::string>& args) {
+StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& folder) {
   std::string commandLine;
   try {
     commandLine = Utf8ToCp936(WindowsCommandLine(program, args));
@@ -44,8 +45,9 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  const std::string folderName = folder.string();
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folderName.empty() ? nullptr : folderName.c_str(), &startup, &process)) {
     return {false, program + "：" + SystemMessage(GetLastError())};
   }
   CloseHandle(process.hThread);

@@ -91,22 +91,22 @@ int main(int argc, char** argv) {
   const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
   const auto folder = std::filesystem::absolute(argv[0]).parent_path() / ("bench-" + std::to_string(lines));
   std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
-  WriteModel("model.s2k", lines);
-  const auto size = std::filesystem::file_size("model.s2k");
+  const std::filesystem::path model = folder / "model.s2k";
+  WriteModel(model, lines);
+  const auto size = std::filesystem::file_size(model);
 
   std::vector<double> convert, count;
   double peak = 0;
   for (int run = 0; run < runs; ++run) {
-    count.push_back(Measure([] {
+    count.push_back(Measure([&] {
                       std::freopen("/dev/null", "w", stdout);
-                      execlp("wc", "wc", "-l", "model.s2k", static_cast<char*>(nullptr));
+                      execlp("wc", "wc", "-l", model.c_str(), static_cast<char*>(nullptr));
                       std::_Exit(127);
                     }).seconds);
-    const Run conversion = Measure([] {
+    const Run conversion = Measure([&] {
       korvel::conv::ConversionOptions options;
       options.startTool = false;
-      korvel::conv::SAP2KREAD("model.s2k", options);
+      korvel::conv::SAP2KREAD(model, folder, options);
     });
     convert.push_back(conversion.seconds);
     peak = std::max(peak, conversion.peakMegabytes);
@@ -114,6 +114,5 @@ int main(int argc, char** argv) {
   const double seconds = Median(convert), reading = Median(count);
   std::printf("%8ld lines (%6.1f MB): %.3f s (%.0f x wc -l, which takes %.3f s), peak memory %.1f MB\n", lines,
               size / 1e6, seconds, seconds / reading, reading, peak);
-  std::filesystem::current_path("/");
   std::filesystem::remove_all(folder);
 }

@@ -1,75 +1,28 @@
 #pragma once
-// One conversion of a SAP2000 text model: reads the model from top to bottom,
-// writes "debug.txt" and "out.txt" in the current folder and starts the tool
-// Plakon.exe.
+// One conversion of a SAP2000 text model, as a pipeline: the model read into
+// tables (ReadModel), the files written into a folder (WriteOutputs), the
+// tool Plakon.exe started there.
 
 #include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "common/program_start.h"
-#include "conv/core/model_reading.h"
-#include "conv/core/model_tables.h"
+#include "conv/core/conversion_result.h"
+#include "conv/core/write_outputs.h"
 
 namespace korvel::conv {
 
-inline constexpr int kItemLimit = 1'000'000;
-inline constexpr char kToolName[] = "Plakon.exe";
+// Converts `model` into `folder` (kCurrentFolder for the current one). Throws
+// Error (nothing created) when the model cannot be read, is one of the
+// folder's outputs or has no line that starts a table (not a SAP2000 text
+// model); Error naming the line for a number beyond the range of a double,
+// with "out.txt" left as it was, the tool not started and "debug.txt" holding
+// what was logged; Error when the model changed while it was read or an
+// output file cannot be written.
+ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesystem::path& folder,
+                           const ConversionOptions& options = {});
 
-struct ConversionOptions {
-  int itemLimit = kItemLimit;  // items read at most; the rest is left unread
-  int sectionCapacity = kSectionCapacity;
-  ReadingChoice reading = ReadingChoice::kFromModel;
-  bool startTool = true;
-  std::size_t bufferSize = LineReader::kBufferSize;  // bytes of the model held at once
-};
-
-// Things of one kind that make a result suspect: how many, and the first.
-struct Suspects {
-  int count = 0;
-  std::string first;  // UTF-8, ready for a message
-
-  // `example` makes the UTF-8 text of the first; it runs only for that one,
-  // so a model with a million suspect records does not word a million.
-  template <typename Example>
-  void Note(Example&& example) {
-    if (count++ == 0) first = example();
-  }
-};
-
-struct ConversionResult {
-  Reading reading = Reading::kClassic;
-  int declaredVersion = 0;  // the SAP2000 major version the model declares first, 0 for none
-  int disagreeingVersion = 0;  // a later declaration's version that asks for the other reading
-  bool truncated = false;   // the model went on after itemLimit items
-  int itemLimit = kItemLimit;
-  int droppedFrameSections = 0, droppedAreaSections = 0;
-  bool noElements = false;  // neither a frame nor an area
-  Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars,
-      nonNumericLabels, continuationLines, missingJoints, designedSections;
-  Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
-  bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
-  bool toolStartTried = false;
-  StartResult toolStart;
-
-  // What the user should be told although the files were written, one
-  // sentence each; none for a model converted without a doubt.
-  std::vector<std::string> Warnings() const;
-};
-
-// Throws Error (nothing created) when the model cannot be read or has no
-// line that starts a table (not a SAP2000 text model); Error naming
-// the line for a number beyond the range of a double, with "out.txt" left as
-// it was, the tool not started and "debug.txt" holding what was logged; Error
-// when an output file cannot be written.
-ConversionResult SAP2KREAD(const std::filesystem::path& model, const ConversionOptions& options = {});
-
-// The same conversion on a model in memory, the two files' bytes kept in
-// memory and no tool started: what fuzzing needs, thousands of times a second.
-struct ConvertedFiles {
-  std::string log, model;  // debug.txt and out.txt
-};
+// The same conversion on a model in memory, the files' bytes kept in memory
+// and no tool started: what fuzzing needs, thousands of times a second.
 ConversionResult ConvertInMemory(std::string_view model, const ConversionOptions& options, ConvertedFiles& files);
 
 }  // namespace korvel::conv

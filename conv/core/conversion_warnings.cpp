@@ -1,4 +1,4 @@
-#include "conv/core/conversion.h"
+#include "conv/core/conversion_result.h"
 
 namespace korvel::conv {
 namespace {

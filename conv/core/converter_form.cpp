@@ -15,28 +15,8 @@ constexpr char kDescription[] =
 constexpr char kCredit[] = "KORVEL 开发组";
 constexpr char kPrompt[] = "请输入SAP2000(*.s2k)文件名称，必须包括后缀名";
 
-void Convert(form::View& view) {
-  const std::optional<std::string> name = view.AskText(kPrompt);
-  if (!name) return;
-  view.SetBusy(true);
-  std::string error;
-  ConversionResult result;
-  try {
-    result = SAP2KREAD(form::PathOfText(*name));
-  } catch (const std::exception& e) {
-    error = e.what();
-  }
-  view.SetBusy(false);
-  if (!error.empty()) {
-    view.ShowError(error);
-    return;
-  }
-  const std::vector<std::string> warnings = result.Warnings();
-  if (warnings.empty()) return;
-  std::string text = "debug.txt 和 out.txt 已写出，但请注意：\n";
-  for (const std::string& warning : warnings) text += "\n" + warning;
-  view.ShowWarnings(text);
-}
+// Command1 converts in the current folder.
+void Convert(form::View& view) { ConvertAskedModel(view, kCurrentFolder); }
 
 form::Form Build() {
   return {"Form1",
@@ -52,6 +32,29 @@ form::Form Build() {
 }
 
 }  // namespace
+
+void ConvertAskedModel(form::View& view, const std::filesystem::path& folder) {
+  const std::optional<std::string> name = view.AskText(kPrompt);
+  if (!name) return;
+  view.SetBusy(true);
+  std::string error;
+  ConversionResult result;
+  try {
+    result = SAP2KREAD(folder / form::PathOfText(*name), folder);
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  view.SetBusy(false);
+  if (!error.empty()) {
+    view.ShowError(error);
+    return;
+  }
+  const std::vector<std::string> warnings = result.Warnings();
+  if (warnings.empty()) return;
+  std::string text = "debug.txt 和 out.txt 已写出，但请注意：\n";
+  for (const std::string& warning : warnings) text += "\n" + warning;
+  view.ShowWarnings(text);
+}
 
 const form::Form& ConverterForm() {
   static const form::Form form = Build();

@@ -22,9 +22,9 @@ void SectionNumbers(ListWriter& out, const FrameSectionRow& row) {
 
 }  // namespace
 
-void RefuseOutputAsModel(const InputFile& model) {
+void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& model) {
   for (const char* output : {kProgressLogName, kModelFileName}) {
-    const auto state = StateOfFile(output);
+    const auto state = StateOfFile(folder / output);
     if (state && state->SameFileAs(model.opened())) {
       model.Fail(std::string("与转换要写入的 \"") + output + "\" 是同一个文件，转换会毁掉它");
     }
@@ -107,9 +107,7 @@ std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, co
   return target;
 }
 
-std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names) {
-  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
-  ListWriter out(*target);
+void WriteLabelLines(ListWriter& out, const ElementNames& names) {
   constexpr std::pair<ElementKind, const char*> kKinds[] = {
       {ElementKind::kJoint, "joint"}, {ElementKind::kFrame, "frame"}, {ElementKind::kArea, "area"}};
   for (const auto& [kind, word] : kKinds) {
@@ -118,6 +116,12 @@ std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, co
       out.Text(word).Text(named[n - 1]).Real(names.NumberOf(kind, n)).EndLine();
     }
   }
+}
+
+std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names) {
+  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
+  ListWriter out(*target);
+  WriteLabelLines(out, names);
   out.Flush();
   return target;
 }

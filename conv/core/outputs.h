@@ -20,10 +20,10 @@ inline constexpr char kProgressLogName[] = "debug.txt";
 inline constexpr char kModelFileName[] = "out.txt";
 inline constexpr char kLabelFileName[] = "labels.txt";
 
-// A model that is "debug.txt" or "out.txt" under another name would be
-// truncated or replaced by its own conversion: it is refused before either
-// file is touched.
-void RefuseOutputAsModel(const InputFile& model);
+// A model that is the "debug.txt" or "out.txt" of `folder` under another name
+// would be truncated or replaced by its own conversion: it is refused before
+// either file is touched.
+void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& model);
 
 // One line per element and assignment line read, in input order.
 void WriteProgressLines(ListWriter& log, const ProgressLog& progress, const ModelTables& tables);
@@ -39,6 +39,8 @@ std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, co
 
 // A line per name: the kind ("joint", "frame" or "area"), the name and its
 // number; joints first, then frames and areas, each in number order.
+void WriteLabelLines(ListWriter& out, const ElementNames& names);
+// Those lines as a file, which replaces the old one when committed.
 std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names);
 
 }  // namespace korvel::conv

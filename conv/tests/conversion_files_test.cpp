@@ -20,19 +20,16 @@
 namespace korvel::conv {
 namespace {
 
-using test_support::CurrentFolder;
 using test_support::TempFolder;
 
 constexpr char kModel[] = "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0\r\n";
 
 class ConversionFiles : public ::testing::Test {
  protected:
-  ConversionFiles() : here_(folder_.path()) {}
-
   // The error of a conversion that must fail.
   std::string RefusalOf(const std::string& model) {
     try {
-      SAP2KREAD(model, ConversionOptions{.startTool = false});
+      SAP2KREAD(folder_.Path(model), folder_.path(), ConversionOptions{.startTool = false});
     } catch (const Error& e) {
       return e.what();
     }
@@ -40,20 +37,19 @@ class ConversionFiles : public ::testing::Test {
   }
 
   TempFolder folder_;
-  CurrentFolder here_;
 };
 
 TEST_F(ConversionFiles, ModelThatIsItsOwnLogOrModelFileIsRefusedBeforeEitherIsTouched) {
   folder_.Write("debug.txt", kModel);
   folder_.Write("out.txt", kModel);
-  std::filesystem::create_hard_link("out.txt", "copy.s2k");
+  std::filesystem::create_hard_link(folder_.Path("out.txt"), folder_.Path("copy.s2k"));
 #ifndef _WIN32
-  std::filesystem::create_symlink("debug.txt", "link.s2k");
+  std::filesystem::create_symlink("debug.txt", folder_.Path("link.s2k"));
 #endif
   for (const char* model : {"debug.txt", "out.txt", "copy.s2k", "link.s2k"}) {
-    if (!std::filesystem::exists(model)) continue;
+    if (!folder_.Has(model)) continue;
     const std::string refusal = RefusalOf(model);
-    EXPECT_NE(refusal.find(std::string("\"") + model + "\""), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find(folder_.Path(model).string() + "\""), std::string::npos) << refusal;
     EXPECT_EQ(folder_.Read("debug.txt"), kModel) << model;
     EXPECT_EQ(folder_.Read("out.txt"), kModel) << model;
   }
@@ -91,15 +87,16 @@ TEST(ModelChangedWhileRead, CutGrownOrRewrittenModelIsNamed) {
 TEST_F(ConversionFiles, LogThatIsAPipeIsRefusedWithoutWaiting) {
   folder_.Write("m.s2k", kModel);
   folder_.Write("out.txt", "old");
-  ASSERT_EQ(mkfifo("debug.txt", 0600), 0);
-  EXPECT_NE(RefusalOf("m.s2k").find("\"debug.txt\"：不是普通文件"), std::string::npos);
+  ASSERT_EQ(mkfifo(folder_.Path("debug.txt").c_str(), 0600), 0);
+  EXPECT_NE(RefusalOf("m.s2k").find("debug.txt\"：不是普通文件"), std::string::npos);
   EXPECT_EQ(folder_.Read("out.txt"), "old");
 }
 
 TEST_F(ConversionFiles, FolderWithoutLocksIsConvertedWithAWarning) {
   folder_.Write("m.s2k", kModel);
   test_support::UnsupportedLocks noLocks;
-  const ConversionResult result = SAP2KREAD("m.s2k", ConversionOptions{.startTool = false});
+  const ConversionResult result =
+      SAP2KREAD(folder_.Path("m.s2k"), folder_.path(), ConversionOptions{.startTool = false});
   const std::vector<std::string> warnings = result.Warnings();
   EXPECT_EQ(std::count_if(warnings.begin(), warnings.end(),
                           [](const std::string& w) { return w.find("不支持文件锁") != std::string::npos; }),

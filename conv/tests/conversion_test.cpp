@@ -16,24 +16,23 @@
 namespace korvel::conv {
 namespace {
 
-using test_support::CurrentFolder;
 using test_support::TempFolder;
 
-// Runs conversions of small models in a private current folder.
+// Runs conversions of small models in a private folder.
 class Conversion : public ::testing::Test {
  protected:
-  Conversion() : here_(folder_.path()) {}
-
   ConversionResult Convert(const std::string& model, ConversionOptions options = {}) {
     folder_.Write("model.s2k", model);
     options.startTool = false;
-    return SAP2KREAD("model.s2k", options);
+    return ConvertFile("model.s2k", options);
+  }
+  ConversionResult ConvertFile(const std::string& model, const ConversionOptions& options = {}) {
+    return SAP2KREAD(folder_.Path(model), folder_.path(), options);
   }
   std::string Out() const { return folder_.Read("out.txt"); }
   std::string Debug() const { return folder_.Read("debug.txt"); }
 
   TempFolder folder_;
-  CurrentFolder here_;
 };
 
 std::string Crlf(std::initializer_list<std::string_view> lines) {
@@ -100,7 +99,7 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
       Convert(model);
       FAIL() << "converted";
     } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("\"model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find("model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
     }
     EXPECT_EQ(Out(), "old");
     EXPECT_EQ(Debug(), "log");
@@ -160,14 +159,14 @@ TEST_F(Conversion, DroppedSectionNamesAreCountedInTheResult) {
 
 TEST_F(Conversion, ModelThatCannotBeReadTouchesNothing) {
   folder_.Write("out.txt", "old");
-  EXPECT_THROW(SAP2KREAD("missing.s2k"), Error);
-  EXPECT_THROW(SAP2KREAD(""), Error);
+  EXPECT_THROW(ConvertFile("missing.s2k"), Error);
+  EXPECT_THROW(SAP2KREAD("", folder_.path()), Error);
   std::filesystem::create_directory(folder_.Path("folder.s2k"));
-  EXPECT_THROW(SAP2KREAD("folder.s2k"), Error);
+  EXPECT_THROW(ConvertFile("folder.s2k"), Error);
   EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"folder.s2k", "out.txt"}));
   EXPECT_EQ(Out(), "old");
   try {
-    SAP2KREAD("missing.s2k");
+    ConvertFile("missing.s2k");
   } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find("missing.s2k"), std::string::npos) << e.what();
     EXPECT_NE(std::string(e.what()).find("文件或文件夹不存在"), std::string::npos) << e.what();
@@ -217,9 +216,9 @@ class ToolStart : public Conversion {
   test_support::RecordingProgram tool_{kToolName};
 };
 
-TEST_F(ToolStart, ToolIsStartedInTheCurrentFolderAfterTheFilesAreWritten) {
+TEST_F(ToolStart, ToolIsStartedInTheOutputFolderAfterTheFilesAreWritten) {
   folder_.Write("model.s2k", kEmptyModel);
-  const ConversionResult result = SAP2KREAD("model.s2k");
+  const ConversionResult result = ConvertFile("model.s2k");
   EXPECT_TRUE(result.toolStart.started) << result.toolStart.problem;
   EXPECT_EQ(result.Warnings().size(), 1u) << "no element, and nothing about the tool";
   const std::string record = tool_.WaitForRecord();
@@ -229,18 +228,18 @@ TEST_F(ToolStart, ToolIsStartedInTheCurrentFolderAfterTheFilesAreWritten) {
 TEST_F(ToolStart, MissingToolIsAWarningAndTheFilesStay) {
   std::filesystem::remove(tool_.folder().Path(kToolName));
   folder_.Write("model.s2k", kEmptyModel);
-  const ConversionResult result = SAP2KREAD("model.s2k");
+  const ConversionResult result = ConvertFile("model.s2k");
   EXPECT_FALSE(result.toolStart.started);
   ASSERT_EQ(result.Warnings().size(), 2u);
   EXPECT_NE(result.Warnings()[1].find("Plakon.exe"), std::string::npos);
   EXPECT_EQ(Out(), kNoElements);
 }
 
-TEST_F(ToolStart, ToolInTheCurrentFolderIsNotStarted) {
+TEST_F(ToolStart, ToolInTheOutputFolderIsNotStarted) {
   std::filesystem::rename(tool_.folder().Path(kToolName), folder_.Path(kToolName));
   setenv("PATH", (tool_.folder().path().string() + ":.:").c_str(), 1);
   folder_.Write("model.s2k", kEmptyModel);
-  EXPECT_FALSE(SAP2KREAD("model.s2k").toolStart.started);
+  EXPECT_FALSE(ConvertFile("model.s2k").toolStart.started);
 }
 
 #endif
@@ -254,14 +253,14 @@ namespace {
 #ifndef _WIN32
 TEST_F(Conversion, PipeAsModelIsRefusedAtOnce) {
   ASSERT_EQ(mkfifo(folder_.Path("pipe.s2k").c_str(), 0600), 0);
-  EXPECT_THROW(SAP2KREAD("pipe.s2k", ConversionOptions{.startTool = false}), Error);
+  EXPECT_THROW(ConvertFile("pipe.s2k", ConversionOptions{.startTool = false}), Error);
   EXPECT_FALSE(folder_.Has("debug.txt"));
 }
 #endif
 
 TEST_F(Conversion, SecondConversionInTheSameFolderIsRefusedWhileTheFirstRuns) {
   folder_.Write("out.txt", "old");
-  OutputFile running(kProgressLogName, OutputFile::Mode::kWriteInPlace);
+  OutputFile running(folder_.Path(kProgressLogName), OutputFile::Mode::kWriteInPlace);
   try {
     Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0"}));
     FAIL() << "converted beside a running conversion";

@@ -8,7 +8,6 @@
 namespace korvel::conv {
 namespace {
 
-using test_support::CurrentFolder;
 using test_support::FakeView;
 using test_support::TempFolder;
 
@@ -23,11 +22,10 @@ TEST(ConverterForm, DescribesTheWindowInTwips) {
 
 TEST(ConverterForm, ConvertsTheNamedModelWhileBusyAndSaysWhatIsSuspect) {
   TempFolder folder;
-  CurrentFolder here(folder.path());
   folder.Write("m.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=2.5\r\n");
   FakeView view(ConverterForm());
   view.answer = "m.s2k";
-  view.Click("Command1");
+  ConvertAskedModel(view, folder.path());
   EXPECT_EQ(view.prompts, std::vector<std::string>{"请输入SAP2000(*.s2k)文件名称，必须包括后缀名"});
   EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));
   EXPECT_EQ(folder.Read("out.txt"), "1\r\n1,0,0,2.5\r\n0\r\n0\r\n0\r\n0\r\n");
@@ -38,12 +36,11 @@ TEST(ConverterForm, ConvertsTheNamedModelWhileBusyAndSaysWhatIsSuspect) {
 
 TEST(ConverterForm, CancelDoesNothingAndAMissingModelIsAnError) {
   TempFolder folder;
-  CurrentFolder here(folder.path());
   FakeView view(ConverterForm());
-  view.Click("Command1");
+  ConvertAskedModel(view, folder.path());
   EXPECT_TRUE(view.busyChanges.empty());
   view.answer = "missing.s2k";
-  view.Click("Command1");
+  ConvertAskedModel(view, folder.path());
   ASSERT_EQ(view.errors.size(), 1u);
   EXPECT_NE(view.errors[0].find("missing.s2k"), std::string::npos);
   EXPECT_EQ(folder.Names(), std::vector<std::string>{});

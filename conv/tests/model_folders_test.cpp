@@ -13,7 +13,6 @@
 namespace korvel::conv {
 namespace {
 
-using test_support::CurrentFolder;
 using test_support::TempFolder;
 
 const std::filesystem::path kModels = KORVEL_SOURCE_DIR "/conv/tests/models";
@@ -37,11 +36,10 @@ TEST_P(ModelFolder, ConvertsToTheExpectedFiles) {
   TempFolder folder;
   std::filesystem::copy_file(expected / "model.s2k", folder.Path("model.s2k"));
   std::string warnings;
-  {
-    CurrentFolder here(folder.path());
-    ConversionOptions options;
-    options.startTool = false;
-    for (const std::string& warning : SAP2KREAD("model.s2k", options).Warnings()) warnings += warning + "\n";
+  ConversionOptions options;
+  options.startTool = false;
+  for (const std::string& warning : SAP2KREAD(folder.Path("model.s2k"), folder.path(), options).Warnings()) {
+    warnings += warning + "\n";
   }
   ExpectFilesOf(expected, folder, "");
   EXPECT_EQ(warnings, TempFolder::ReadFile(expected / "warnings.txt"));
@@ -54,12 +52,11 @@ TEST_P(ModelFolder, AnyBufferSizeGivesTheSameFiles) {
   const std::filesystem::path expected = kModels / GetParam();
   TempFolder folder;
   std::filesystem::copy_file(expected / "model.s2k", folder.Path("model.s2k"));
-  CurrentFolder here(folder.path());
   for (std::size_t size : {2, 3, 5, 7, 16, 31, 64, 100, 257}) {
     ConversionOptions options;
     options.startTool = false;
     options.bufferSize = size;
-    SAP2KREAD("model.s2k", options);
+    SAP2KREAD(folder.Path("model.s2k"), folder.path(), options);
     ExpectFilesOf(expected, folder, ", buffer of " + std::to_string(size));
   }
 }

@@ -24,7 +24,6 @@ namespace korvel::conv {
 namespace {
 
 using namespace sap2000_text;
-using test_support::CurrentFolder;
 using test_support::TempFolder;
 
 const std::filesystem::path kCorpus = KORVEL_SOURCE_DIR "/../shared/corpus";
@@ -292,10 +291,9 @@ void CheckWarnings(const std::vector<std::string>& warnings, const std::set<std:
 
 // As `korvel convert --no-tool MODEL` in `folder`.
 ConversionResult Convert(const std::filesystem::path& file, const TempFolder& folder) {
-  CurrentFolder here(folder.path());
   ConversionOptions options;
   options.startTool = false;
-  return SAP2KREAD(file, options);
+  return SAP2KREAD(file, folder.path(), options);
 }
 
 // A file in which no line starts a table is refused, and nothing is written.

@@ -1,0 +1,82 @@
+#include "conv/core/model_read.h"
+
+#include "common/error.h"
+#include "conv/core/table_pass.h"
+
+namespace korvel::conv {
+namespace {
+
+// How one reading through the model ended.
+enum class Pass { kDone, kReadAgain };
+
+// Reads the model through once with the pass's reading. When the reading
+// was a guess, it gives way as soon as the model's first declaration asks for
+// the other one, so most models are read only once. A number beyond the
+// range of a double ends the pass with the error kept in the read.
+Pass ReadThrough(ModelInput& model, TablePass& pass, int itemLimit, bool guessed) {
+  ModelRead& read = pass.read();
+  ConversionResult& result = read.result;
+  DeclarationWatch declaration(model.FromStart());
+  ContinuedLines joinedLines(declaration);
+  auto wrongGuess = [&] {
+    result.declaredVersion = declaration.version();
+    result.disagreeingVersion = declaration.disagreeingVersion();
+    return guessed && declaration.found() && ReadingOf(declaration.version()) != result.reading;
+  };
+
+  ListInput input = pass.reading().ItemsOf(declaration, joinedLines);
+  ModelLine line;
+  int lineNumber = 0;
+  try {
+    for (int items = 0; items < itemLimit && !input.AtEnd(); ++items) {
+      const ListItem item = input.Next();
+      lineNumber = item.line;
+      line.Assign(item.text);
+      pass.Handle(line, lineNumber);
+      if (wrongGuess()) return Pass::kReadAgain;
+    }
+  } catch (const OverflowError& e) {
+    declaration.ReadToDeclaration();
+    if (wrongGuess()) return Pass::kReadAgain;
+    const std::string& modelName = model.name();
+    read.stop = std::make_exception_ptr(LineError("模型文件", modelName, lineNumber, e.what()));
+    return Pass::kDone;
+  }
+  result.truncated = !input.AtEnd();
+  declaration.ReadToDeclaration();
+  return wrongGuess() ? Pass::kReadAgain : Pass::kDone;
+}
+
+std::unique_ptr<ModelRead> NewRead(Reading reading, const ConversionOptions& options) {
+  auto read = std::make_unique<ModelRead>(options.sectionCapacity);
+  read->result.reading = reading;
+  read->result.itemLimit = options.itemLimit;
+  return read;
+}
+
+}  // namespace
+
+void RefuseWithoutTables(ModelInput& model) {
+  if (model.StartsATable()) return;
+  throw FileError("模型文件", model.name(),
+                  "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
+}
+
+std::unique_ptr<ModelRead> ReadModel(ModelInput& model, const ConversionOptions& options) {
+  const bool guessed = options.reading == ReadingChoice::kFromModel;
+  Reading reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
+  if (guessed) reading = ReadingOf(model.DeclaredInTail());
+  auto read = NewRead(reading, options);
+  auto pass = std::make_unique<TablePass>(*read, PolicyOf(reading));
+  if (ReadThrough(model, *pass, options.itemLimit, guessed) == Pass::kReadAgain) {
+    const Reading declared = ReadingOf(read->result.declaredVersion);
+    pass.reset();
+    read = NewRead(declared, options);
+    pass = std::make_unique<TablePass>(*read, PolicyOf(declared));
+    ReadThrough(model, *pass, options.itemLimit, false);
+  }
+  pass->Finish();
+  return read;
+}
+
+}  // namespace korvel::conv

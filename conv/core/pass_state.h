@@ -1,0 +1,45 @@
+#pragma once
+// What the readers of the known tables work on during one pass through the
+// model: the tables being filled, the reading, the modern reading's section
+// links and the line being read.
+
+#include "conv/core/model_read.h"
+#include "conv/core/reading_policy.h"
+
+namespace korvel::conv {
+
+struct PassState {
+  PassState(ModelRead& read, const ReadingPolicy& reading)
+      : read(read), reading(reading), rules(reading.RulesFor(read)) {}
+
+  template <typename Element>
+  void AddElement(ElementTable<Element>& table, const Element& element, LogEntry entry, const RecordNotes& notes) {
+    table.Add(element);
+    read.progress.entries.push_back(entry);
+    NoteLabel(notes);
+  }
+
+  // The modern reading numbers names; the classic one reads them as 0.
+  void NoteLabel(const RecordNotes& notes);
+
+  template <typename Element>
+  void Assign(ElementTable<Element>& table, const SectionAssignment& assignment, LogEntry entry) {
+    LoggedAssignment logged{assignment.label, assignment.section, entry, false};
+    if (reading.AssignsAtOnce()) {
+      if (const auto row = table.FindFirstRowOrUnfilled(assignment.label)) {
+        table.SetSection(*row, assignment.section);
+        logged.found = true;
+      }
+    }
+    read.progress.entries.push_back(entry);
+    read.progress.assignments.push_back(logged);
+  }
+
+  ModelRead& read;
+  const ReadingPolicy& reading;
+  ReadingRules rules;
+  SectionLinks links;  // the modern reading's
+  int lineNumber = 0;
+};
+
+}  // namespace korvel::conv

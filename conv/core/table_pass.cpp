@@ -1,0 +1,59 @@
+#include "conv/core/table_pass.h"
+
+#include <algorithm>
+
+#include "conv/core/known_tables.h"
+#include "conv/core/model_checks.h"
+
+namespace korvel::conv {
+namespace {
+
+// A header is TABLE:  "TITLE", its title from character 10; the test looks
+// there on every line.
+constexpr std::size_t kTitleCharacter = 10;
+
+}  // namespace
+
+TablePass::TablePass(ModelRead& read, const ReadingPolicy& reading)
+    : state_(read, reading), open_(KnownTables().size(), false) {}
+
+void TablePass::Handle(const ModelLine& line, int lineNumber) {
+  const std::string_view bytes = line.bytes();
+  bool isData = !bytes.starts_with("TABLE");
+  if (line.CharacterCount() < 2) {
+    isData = false;
+    std::fill(open_.begin(), open_.end(), false);
+  }
+  OpenTablesTitledIn(line);
+  if (!isData) return;
+  state_.lineNumber = lineNumber;
+  const std::span<const KnownTable> tables = KnownTables();
+  bool inTable = false;
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    if (!open_[t]) continue;
+    inTable = true;
+    tables[t].read(state_, line);
+  }
+  if (inTable) state_.reading.NoteRecord(bytes, lineNumber, state_.read.result);
+}
+
+void TablePass::Finish() {
+  state_.reading.Finish(state_);
+  NoteWholeModelSuspects(state_);
+}
+
+void TablePass::OpenTablesTitledIn(const ModelLine& line) {
+  const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
+  if (titleAt == ModelLine::npos) return;
+  const std::string_view title = line.bytes().substr(titleAt);
+  const std::span<const KnownTable> tables = KnownTables();
+  const Reading reading = state_.reading.reading();
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    const std::string_view known = tables[t].title;
+    if (title[0] != known[0] || !title.starts_with(known) || !tables[t].KnownTo(reading)) continue;
+    if (!state_.reading.TitleEndsBefore(title.substr(known.size()))) continue;
+    open_[t] = true;
+  }
+}
+
+}  // namespace korvel::conv

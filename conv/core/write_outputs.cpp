@@ -1,0 +1,86 @@
+#include "conv/core/write_outputs.h"
+
+#include <exception>
+#include <memory>
+#include <thread>
+
+#include "common/error.h"
+#include "common/list_writer.h"
+#include "common/system_reason.h"
+#include "conv/core/outputs.h"
+
+namespace korvel::conv {
+namespace {
+
+// A conversion without names leaves no labels.txt of an earlier one behind.
+void RemoveLabelFile(const std::filesystem::path& folder) {
+  std::error_code failed;
+  std::filesystem::remove(folder / kLabelFileName, failed);
+  if (failed) throw FileError("无法删除文件", kLabelFileName, SystemReason(failed.value()));
+}
+
+}  // namespace
+
+ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
+  ListWriter log(folder.log);
+  if (read.stop) {
+    WriteProgressLines(log, read.progress, read.tables);
+    log.Flush();
+    folder.log.Commit();
+    std::rethrow_exception(read.stop);
+  }
+
+  // out.txt is written on a second core while the log is completed; it
+  // replaces the old file only once the log is complete, as if written after.
+  std::unique_ptr<OutputFile> modelFile;
+  std::exception_ptr modelFailure;
+  std::thread modelWriter([&] {
+    try {
+      modelFile = WriteModelFile(folder.path / kModelFileName, read.tables);
+    } catch (...) {
+      modelFailure = std::current_exception();
+    }
+  });
+  std::unique_ptr<OutputFile> labelFile;
+  try {
+    WriteProgressLines(log, read.progress, read.tables);
+    WriteSectionDump(log, read.tables);
+    log.Flush();
+    if (read.names.count() > 0) labelFile = WriteLabelFile(folder.path / kLabelFileName, read.names);
+  } catch (...) {
+    modelWriter.join();
+    throw;
+  }
+  modelWriter.join();
+  if (modelFailure) std::rethrow_exception(modelFailure);
+  modelFile->Commit();
+  if (labelFile) {
+    labelFile->Commit();
+  } else {
+    RemoveLabelFile(folder.path);
+  }
+  folder.log.Commit();
+  ConversionResult result = read.result;
+  result.unlockedFolder = !folder.log.locked();
+  return result;
+}
+
+ConversionResult WriteOutputs(const ModelRead& read, ConvertedFiles& files) {
+  ListWriter log;
+  WriteProgressLines(log, read.progress, read.tables);
+  if (read.stop) {
+    files.log = log.Lines();
+    std::rethrow_exception(read.stop);
+  }
+  WriteSectionDump(log, read.tables);
+  files.log = log.Lines();
+  ListWriter model;
+  WriteModelLines(model, read.tables);
+  files.model = model.Lines();
+  ListWriter labels;
+  WriteLabelLines(labels, read.names);
+  files.labels = labels.Lines();
+  return read.result;
+}
+
+}  // namespace korvel::conv
