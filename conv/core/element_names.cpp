@@ -6,7 +6,9 @@
 #include <cstdint>
 
 #include "common/lenient_number.h"
+#include "common/real_format.h"
 #include "conv/core/field_scanner.h"
+#include "conv/core/warning_text.h"
 
 namespace korvel::conv {
 namespace {
@@ -52,6 +54,15 @@ int ElementNames::count() const {
 double ElementNames::Final(ElementKind kind, double label) const {
   const std::size_t order = OrderOf(label);
   return order == 0 ? label : NumberOf(kind, order);
+}
+
+std::string ElementNames::Shown(ElementKind kind, double label) const {
+  const std::size_t order = OrderOf(label);
+  if (order == 0) return FormatReal(label);
+  std::string quoted = "\"";
+  quoted += ModelText(Names(kind)[order - 1]);
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace korvel::conv

@@ -33,6 +33,10 @@ class ElementNames {
   // Only once the whole file is read.
   double Final(ElementKind kind, double label) const;
 
+  // A label for a message while the file is read: a name quoted, a number
+  // as written to the files.
+  std::string Shown(ElementKind kind, double label) const;
+
   // The names of a kind in the order of their numbers.
   const std::deque<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }
   // The number of the n-th name of a kind (from 1).

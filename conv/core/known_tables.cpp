@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "common/real_format.h"
 #include "conv/core/pass_state.h"
 #include "conv/core/warning_text.h"
 
@@ -32,7 +31,7 @@ void AreaSections(PassState& pass, const ModelLine& A) { ReadAreaProp(A, pass.re
 void AddJoint(PassState& pass, const Joint& joint, const RecordNotes& notes) {
   if (notes.coordinatesMissing) {
     pass.read.result.jointsWithoutCoordinates.Note(
-        [&] { return "节点 " + FormatReal(joint.label) + "，" + LineExample(pass.lineNumber); });
+        [&] { return "节点 " + pass.read.names.Shown(ElementKind::kJoint, joint.label) + "，" + LineExample(pass.lineNumber); });
   }
   pass.AddElement(pass.read.tables.joints, joint, LogEntry::kJoint, notes);
 }

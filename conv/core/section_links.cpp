@@ -41,6 +41,10 @@ void Put(ByName<Value>& map, std::string_view name, Value value) {
   }
 }
 
+void Put(NameSet& set, std::string_view name) {
+  if (set.size() < kLinkedNames) set.emplace(name);
+}
+
 void ReadNamedNumber(const ModelLine& A, const KeyTable& keys, ByName<double>& into) {
   const auto record = Scan<1>(A, keys);
   if (!record.name.empty() && record.values[0]) Put(into, record.name, record.values[0]->number);
@@ -65,7 +69,7 @@ void ReadSectionMaterial(const ModelLine& A, SectionLinks& links) {
   const auto record = Scan<2>(A, keys);
   Link(links.concreteOf, record.name, record.values[0]);
   if (!record.name.empty() && record.values[1] && record.values[1]->text == "SD Section") {
-    links.designed[std::string(record.name)] = true;
+    Put(links.designed, record.name);
   }
 }
 
@@ -75,7 +79,7 @@ void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
                              {"BarSizeL=", ValueKind::kText, kWhole, kEnd},
                              {"BarSize=", ValueKind::kText, kWhole, kEnd}};
   const auto record = Scan<3>(A, keys);
-  if (!record.name.empty()) links.reinforced[std::string(record.name)] = true;
+  if (!record.name.empty()) Put(links.reinforced, record.name);
   Link(links.rebarOf, record.name, record.values[0]);
   if (record.values[2]) {
     if (const auto found = links.barOf.find(record.name); found != links.barOf.end()) links.barOf.erase(found);  // a bar size given as a number wins
@@ -93,7 +97,7 @@ void ReadMaterialType(const ModelLine& A, SectionLinks& links) {
   static const KeyTable keys{{"Material=", ValueKind::kText, kWhole, kEnd}, {"Type=", ValueKind::kText, kWhole, kEnd}};
   const auto record = Scan<1>(A, keys);
   if (!record.name.empty() && record.values[0] && record.values[0]->text == "Concrete") {
-    links.concreteMaterial[std::string(record.name)] = true;
+    Put(links.concreteMaterial, record.name);
   }
 }
 

@@ -12,7 +12,7 @@
 
 namespace korvel::conv {
 
-// Each map holds at most kLinkedNames names; a name beyond them is not
+// Each map and set holds at most kLinkedNames names; a name beyond them is not
 // linked (its section then lacks that value, which the warnings name).
 inline constexpr std::size_t kLinkedNames = 100'000;
 
@@ -23,9 +23,9 @@ struct SectionLinks {
   ByName<double> fcOf;             // material -> Fc= ("MATERIAL PROPERTIES 03B")
   ByName<double> fyOf;             // material -> Fy= ("MATERIAL PROPERTIES 03E")
   ByName<double> diameterOf;       // bar -> Diameter= ("REBAR SIZES")
-  ByName<bool> concreteMaterial;   // Type=Concrete ("MATERIAL PROPERTIES 01 - GENERAL")
-  ByName<bool> reinforced;         // sections with a concrete column or beam row
-  ByName<bool> designed;           // Shape="SD Section": drawn in the section designer
+  NameSet concreteMaterial;        // Type=Concrete ("MATERIAL PROPERTIES 01 - GENERAL")
+  NameSet reinforced;              // sections with a concrete column or beam row
+  NameSet designed;                // Shape="SD Section": drawn in the section designer
 
   // A concrete section: its material is concrete, or it has a concrete
   // column or beam row.

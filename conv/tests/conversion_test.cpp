@@ -393,5 +393,14 @@ TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
   EXPECT_EQ(Out(), "2\r\n1,1,2,3\r\n2,4,5,6\r\n0\r\n0\r\n0\r\n0\r\n");
 }
 
+TEST_F(Conversion, NamedJointWithoutCoordinatesIsQuotedInTheWarning) {
+  ConversionOptions options;
+  options.reading = ReadingChoice::kModern;
+  const ConversionResult result = Convert(
+      Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=N1   CoordSys=LOCAL1   XorR=1   Y=2   Z=3"}), options);
+  EXPECT_EQ(result.jointsWithoutCoordinates.first, "节点 \"N1\"，第 2 行");
+  EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
+}
+
 }  // namespace
 }  // namespace korvel::conv
