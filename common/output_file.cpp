@@ -222,6 +222,18 @@ void KeepPermissions(const std::filesystem::path& from, const std::filesystem::p
   if (!error && std::filesystem::exists(status)) std::filesystem::permissions(to, status.permissions(), error);
 }
 
+// Only a regular file is ever written or replaced: a folder, a device or a
+// pipe named as an output (`target`), or linked to by one (`file`), is
+// refused. True when the file exists.
+bool RefuseAllButRegular(const std::filesystem::path& target, const std::filesystem::path& file) {
+  auto fail = [&](const std::string& reason) { throw FileError("无法写入文件", DisplayName(target), reason); };
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) fail(SystemReason(EISDIR));
+  const auto state = StateOfFile(file);
+  if (state && !state->regular) fail(kNotRegularFile);
+  return state.has_value();
+}
+
 }  // namespace
 
 std::string DisplayName(const std::filesystem::path& file) {
@@ -229,10 +241,12 @@ std::string DisplayName(const std::filesystem::path& file) {
   return std::string(name.begin(), name.end());
 }
 
+void RefuseUnlessRegular(const std::filesystem::path& target) { RefuseAllButRegular(target, ThroughLinks(target)); }
+
 OutputFile::OutputFile(std::filesystem::path target, Mode mode)
     : target_(std::move(target)), mode_(mode) {
   written_ = ThroughLinks(target_);
-  const bool existed = RefuseAllButRegular(written_);
+  const bool existed = RefuseAllButRegular(target_, written_);
   if (mode_ == Mode::kWriteInPlace) {
     OpenInPlace(existed);
     return;
@@ -261,16 +275,6 @@ OutputFile::OutputFile(std::filesystem::path target, Mode mode)
     Fail("无法创建", SystemReason(error));
   }
   RemoveAbandonedTemporaries(replaced_, written_);
-}
-
-// Only a regular file is ever written or replaced: a folder, a device or a
-// pipe named as an output, or linked to by one, is refused.
-bool OutputFile::RefuseAllButRegular(const std::filesystem::path& file) {
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) Fail("无法写入", SystemReason(EISDIR));
-  const auto state = StateOfFile(file);
-  if (state && !state->regular) Fail("无法写入", kNotRegularFile);
-  return state.has_value();
 }
 
 // Opened without blocking, so a pipe put in the file's place meanwhile fails

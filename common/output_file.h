@@ -34,7 +34,6 @@ class OutputFile {
   bool locked() const { return locked_; }
 
  private:
-  bool RefuseAllButRegular(const std::filesystem::path& file);  // true when it exists
   void OpenInPlace(bool existed);
   [[noreturn]] void Fail(const std::string& what, const std::string& reason);
 
@@ -48,5 +47,10 @@ class OutputFile {
 
 // The file's name as a user reads it in a message.
 std::string DisplayName(const std::filesystem::path& file);
+
+// Throws the Error an OutputFile of `target` would when `target` is there but
+// is no regular file (or a link to one): for a check before other outputs
+// are touched.
+void RefuseUnlessRegular(const std::filesystem::path& target);
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #include "conv/core/conversion.h"
 
+#include "common/output_file.h"
 #include "conv/core/model_input.h"
 #include "conv/core/model_read.h"
 #include "conv/core/outputs.h"
@@ -11,6 +12,8 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesy
   ModelFileInput input(model, options.bufferSize);  // before any file is touched
   RefuseOutputAsModel(folder, input.file());
   RefuseWithoutTables(input);
+  // The log is rewritten first: outputs it could not be followed by are refused before.
+  for (const char* output : {kModelFileName, kLabelFileName}) RefuseUnlessRegular(folder / output);
   OutputFolder outputs(folder);
   const auto read = ReadModel(input, options);
   if (!read->stop) input.file().CheckUnchanged();  // a stopped read keeps its log first

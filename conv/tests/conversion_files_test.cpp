@@ -84,12 +84,25 @@ TEST(ModelChangedWhileRead, CutGrownOrRewrittenModelIsNamed) {
 }
 
 #ifndef _WIN32
-TEST_F(ConversionFiles, LogThatIsAPipeIsRefusedWithoutWaiting) {
+TEST_F(ConversionFiles, OutputThatIsNoFileIsRefusedWithoutWaitingBeforeAnyIsTouched) {
   folder_.Write("m.s2k", kModel);
   folder_.Write("out.txt", "old");
   ASSERT_EQ(mkfifo(folder_.Path("debug.txt").c_str(), 0600), 0);
   EXPECT_NE(RefusalOf("m.s2k").find("debug.txt\"：不是普通文件"), std::string::npos);
   EXPECT_EQ(folder_.Read("out.txt"), "old");
+
+  std::filesystem::remove(folder_.Path("debug.txt"));
+  folder_.Write("debug.txt", "old log");
+  std::filesystem::remove(folder_.Path("out.txt"));
+  ASSERT_EQ(mkfifo(folder_.Path("out.txt").c_str(), 0600), 0);
+  EXPECT_NE(RefusalOf("m.s2k").find("out.txt\"：不是普通文件"), std::string::npos);
+  EXPECT_EQ(folder_.Read("debug.txt"), "old log");
+
+  std::filesystem::remove(folder_.Path("out.txt"));
+  std::filesystem::create_directories(folder_.Path("labels.txt") / "kept");
+  EXPECT_NE(RefusalOf("m.s2k").find("labels.txt\""), std::string::npos);
+  EXPECT_EQ(folder_.Read("debug.txt"), "old log");
+  EXPECT_FALSE(folder_.Has("out.txt"));
 }
 
 TEST_F(ConversionFiles, FolderWithoutLocksIsConvertedWithAWarning) {
