@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh sanitizers
-CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_SANITIZE=ON -DKORVEL_FUZZ=ON \
+CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_SANITIZE=ON -DKORVEL_FUZZ=ON -DKORVEL_WERROR=ON \
   -DKORVEL_QT=OFF >/dev/null
 [[ "${1:-}" == --configure-only ]] && exit 0
 cmake --build build-sanitize -j"$(nproc)"

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows
 build=build-windows
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DKORVEL_QT=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DKORVEL_QT=OFF -DKORVEL_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 # A private Wine prefix, no display, and a Chinese system locale (code page

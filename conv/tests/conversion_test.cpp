@@ -191,10 +191,10 @@ TEST_F(Conversion, OverflowInAnUnreadValueIsNoError) {
   EXPECT_TRUE(Out().starts_with("1\r\n1,0,0,0\r\n")) << Out();
 }
 
-TEST_F(Conversion, ModelFileThatCannotBeReplacedIsAnError) {
+TEST_F(Conversion, ModelFileThatIsAFolderIsRefusedBeforeTheLogIsWritten) {
   std::filesystem::create_directory(folder_.Path("out.txt"));
   EXPECT_THROW(Convert(kEmptyModel), Error);
-  EXPECT_TRUE(folder_.Has("debug.txt"));
+  EXPECT_FALSE(folder_.Has("debug.txt"));
 }
 
 TEST_F(Conversion, SecondConversionReplacesBothFiles) {

@@ -3,17 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/output_file.h"
 #include "ui/form/form.h"
 
 namespace korvel::run {
-namespace {
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-}  // namespace
 
 std::optional<std::string> JobOutsideWorkingFolder(const std::string& chosenFile) {
   const std::filesystem::path folder = form::PathOfText(chosenFile).parent_path();
@@ -23,7 +16,7 @@ std::optional<std::string> JobOutsideWorkingFolder(const std::string& chosenFile
   std::error_code unknown;
   if (std::filesystem::equivalent(folder, working, unknown)) return std::nullopt;
   return "作业文件必须在工作文件夹中：求解程序在工作文件夹中运行，读取那里的 matcode0.txt。\n\n作业文件所在的文件夹：" +
-         Utf8(folder) + "\n工作文件夹：" + Utf8(working) + "\n\n请把作业文件放到工作文件夹中再运行。";
+         DisplayName(folder) + "\n工作文件夹：" + DisplayName(working) + "\n\n请把作业文件放到工作文件夹中再运行。";
 }
 
 }  // namespace korvel::run

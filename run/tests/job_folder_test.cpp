@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/output_file.h"
 #include "common/tests/temp_folder.h"
 
 namespace korvel::run {
@@ -11,11 +12,6 @@ namespace {
 
 using test_support::CurrentFolder;
 using test_support::TempFolder;
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 class JobFolder : public ::testing::Test {
  protected:
@@ -25,28 +21,28 @@ class JobFolder : public ::testing::Test {
 };
 
 TEST_F(JobFolder, TheWorkingFolderHoweverSpelled) {
-  const std::string working = Utf8(folder_.path());
+  const std::string working = DisplayName(folder_.path());
   std::vector<std::string> names = {"job.dat", "./job.dat", working + "/job.dat", working + "//job.dat",
-                                    Utf8(folder_.Path("other") / ".." / "job.dat")};
+                                    DisplayName(folder_.Path("other") / ".." / "job.dat")};
 #ifdef _WIN32
   std::string upper = working;
   std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
   names.push_back(upper + "\\job.dat");
 #else
   std::filesystem::create_directory_symlink(folder_.path(), folder_.Path("other") / "link");
-  names.push_back(Utf8(folder_.Path("other") / "link" / "job.dat"));
+  names.push_back(DisplayName(folder_.Path("other") / "link" / "job.dat"));
 #endif
   for (const std::string& name : names) EXPECT_EQ(JobOutsideWorkingFolder(name), std::nullopt) << name;
 }
 
 TEST_F(JobFolder, AnotherFolderIsNamedBesideTheWorkingOne) {
-  for (const std::string& name : {Utf8(folder_.Path("other") / "job.dat"), std::string("other/job.dat"),
-                                  Utf8(folder_.Path("missing") / "job.dat")}) {
+  for (const std::string& name : {DisplayName(folder_.Path("other") / "job.dat"), std::string("other/job.dat"),
+                                  DisplayName(folder_.Path("missing") / "job.dat")}) {
     const std::optional<std::string> message = JobOutsideWorkingFolder(name);
     ASSERT_TRUE(message) << name;
     EXPECT_NE(message->find("作业文件必须在工作文件夹中"), std::string::npos);
-    EXPECT_NE(message->find(Utf8(std::filesystem::path(name).parent_path())), std::string::npos) << *message;
-    EXPECT_NE(message->find(Utf8(folder_.path())), std::string::npos) << *message;
+    EXPECT_NE(message->find(DisplayName(std::filesystem::path(name).parent_path())), std::string::npos) << *message;
+    EXPECT_NE(message->find(DisplayName(folder_.path())), std::string::npos) << *message;
   }
 }
 

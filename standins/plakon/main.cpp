@@ -24,7 +24,7 @@ int main(int argc, char**) {
     out.Commit();
     return 0;
   } catch (const std::bad_alloc&) {
-    std::fputs("Plakon.exe: 内存不足，无法把 out.txt 写成 data.mfd\n", stderr);
+    korvel::standins::ShowFailure("Plakon.exe: 内存不足，无法把 out.txt 写成 data.mfd\n");
     return 1;
   } catch (const std::exception& e) {
     korvel::standins::ShowFailure(std::string("Plakon.exe: ") + e.what() + "\n");
