@@ -43,8 +43,8 @@ int Run(std::vector<std::string_view> args) {
   for (const korvel::cli::Command& c : korvel::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "korvel: unknown command \"%.*s\"; see korvel --help\n",
-               static_cast<int>(command.size()), command.data());
+  std::fprintf(stderr, "korvel: unknown command \"%.*s\"; see korvel --help\n", static_cast<int>(command.size()),
+               command.data());
   return korvel::cli::kUsageError;
 }
 

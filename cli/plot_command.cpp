@@ -69,9 +69,11 @@ int RunPlot(const Arguments& args) {
   return ReportErrors([&] {
     std::string picture;
     if (section) {
-      picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input), input);
+      picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input),
+                                 input);
     } else {
-      picture = plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
+      picture =
+          plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
     }
     if (IsStandardOutput(output)) return WriteStandardOutput(picture);
     OutputFile file(output, OutputFile::Mode::kReplaceWhenDone);

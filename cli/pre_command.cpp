@@ -24,15 +24,15 @@ constexpr char kHelp[] =
     "like a field of KORVEL_PRE; a name not given counts as 0. Blank lines and\n"
     "lines starting with # are passed over; a file that gives no name at all is\n"
     "refused.\n";
-}
+}  // namespace
 
 int RunPre(const Arguments& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return PrintHelp(kHelp);
   if (args.size() != 1) return UsageError("pre takes one section file", kHelp);
   const std::string name(args[0]);
   return ReportErrors([&] {
-    InputFile file = name == "-" ? InputFile::StandardInput(pre::kSectionFileKind)
-                                 : InputFile(name, pre::kSectionFileKind);
+    InputFile file =
+        name == "-" ? InputFile::StandardInput(pre::kSectionFileKind) : InputFile(name, pre::kSectionFileKind);
     std::istringstream text(file.ReadAll(kSectionFileLimit));
     pre::Write_File(pre::ReadSectionFile(text, file.name()));
   });

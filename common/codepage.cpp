@@ -39,9 +39,7 @@ std::string FromWide(const std::wstring& wide, unsigned codePage) {
   return text;
 }
 
-std::string Convert(std::string_view text, unsigned from, unsigned to) {
-  return FromWide(ToWide(text, from), to);
-}
+std::string Convert(std::string_view text, unsigned from, unsigned to) { return FromWide(ToWide(text, from), to); }
 }  // namespace
 
 std::string Utf8ToCp936(std::string_view utf8) { return Convert(utf8, CP_UTF8, 936); }

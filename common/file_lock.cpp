@@ -22,13 +22,13 @@ LockResult TryLockExclusive(int fd) {
   }
   const DWORD error = GetLastError();
   return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ? LockResult::kUnsupported
-                                                                          : LockResult::kHeldElsewhere;
+                                                                         : LockResult::kHeldElsewhere;
 }
 #else
 LockResult TryLockExclusive(int fd) {
   if (flock(fd, LOCK_EX | LOCK_NB) == 0) return LockResult::kLocked;
   return errno == ENOLCK || errno == EINVAL || errno == EOPNOTSUPP ? LockResult::kUnsupported
-                                                                     : LockResult::kHeldElsewhere;
+                                                                   : LockResult::kHeldElsewhere;
 }
 #endif
 

@@ -114,8 +114,6 @@ void InputFile::CheckUnchanged() const {
   if (!now || !now->SameContentStateAs(opened_)) Fail(what_ + "在读取时被改动");
 }
 
-void InputFile::Fail(const std::string& reason) const {
-  throw FileError("无法读取" + what_, name_, reason);
-}
+void InputFile::Fail(const std::string& reason) const { throw FileError("无法读取" + what_, name_, reason); }
 
 }  // namespace korvel

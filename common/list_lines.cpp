@@ -28,7 +28,8 @@ bool IsLargestDoubleRounded(std::string_view item) {
   std::string significant;  // the digits from the first that is not 0
   for (std::size_t i = 0; i < mantissa.size(); ++i) {
     if (mantissa[i] == '.' || (significant.empty() && mantissa[i] == '0')) continue;
-    if (significant.empty()) exponent += i < point ? static_cast<long long>(point - i - 1) : -static_cast<long long>(i - point);
+    if (significant.empty())
+      exponent += i < point ? static_cast<long long>(point - i - 1) : -static_cast<long long>(i - point);
     significant += mantissa[i];
   }
   while (!significant.empty() && significant.back() == '0') significant.pop_back();
@@ -37,9 +38,7 @@ bool IsLargestDoubleRounded(std::string_view item) {
 
 }  // namespace
 
-void ListLines::Fail(const std::string& reason) const {
-  throw LineError(kind_, fileName_, line_, reason);
-}
+void ListLines::Fail(const std::string& reason) const { throw LineError(kind_, fileName_, line_, reason); }
 
 std::string_view ListLines::Next(const std::string& what) {
   ++line_;
@@ -72,7 +71,8 @@ std::vector<double> ListLines::Numbers(std::size_t n, const std::string& what) {
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
-  if (values.size() != n) Fail(what + "应有 " + std::to_string(n) + " 个数，而不是 " + std::to_string(values.size()) + " 个");
+  if (values.size() != n)
+    Fail(what + "应有 " + std::to_string(n) + " 个数，而不是 " + std::to_string(values.size()) + " 个");
   return values;
 }
 

@@ -12,7 +12,7 @@ class OutputFile;
 
 class ListWriter {
  public:
-  ListWriter() = default;                        // keeps the lines in Lines()
+  ListWriter() = default;                                  // keeps the lines in Lines()
   explicit ListWriter(OutputFile& file) : file_(&file) {}  // writes as it goes
 
   ListWriter& Text(std::string_view bytes);

@@ -165,7 +165,8 @@ std::string TemporaryTag() {
 
 bool IsTemporaryOf(const std::string& name, const std::string& target) {
   const std::size_t tagged = target.size() + 9;
-  if (name.size() != tagged + std::strlen(kTemporarySuffix) || !name.starts_with(target) || name[target.size()] != '.') {
+  if (name.size() != tagged + std::strlen(kTemporarySuffix) || !name.starts_with(target) ||
+      name[target.size()] != '.') {
     return false;
   }
   for (std::size_t i = target.size() + 1; i < tagged; ++i) {
@@ -243,8 +244,7 @@ std::string DisplayName(const std::filesystem::path& file) {
 
 void RefuseUnlessRegular(const std::filesystem::path& target) { RefuseAllButRegular(target, ThroughLinks(target)); }
 
-OutputFile::OutputFile(std::filesystem::path target, Mode mode)
-    : target_(std::move(target)), mode_(mode) {
+OutputFile::OutputFile(std::filesystem::path target, Mode mode) : target_(std::move(target)), mode_(mode) {
   written_ = ThroughLinks(target_);
   const bool existed = RefuseAllButRegular(target_, written_);
   if (mode_ == Mode::kWriteInPlace) {

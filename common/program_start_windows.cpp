@@ -20,8 +20,8 @@ std::string SystemMessage(DWORD error) {
     message.pop_back();
   }
   if (message.empty()) return "错误 " + std::to_string(error);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), nullptr, 0,
-                                        nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(bytes), '\0');
   WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), utf8.data(), bytes, nullptr,
                       nullptr);

@@ -24,8 +24,8 @@ class KorvelCommand : public ::testing::Test {
   // Runs korvel in the test's folder; standard output and error are kept.
   int Korvel(const std::string& args, const std::string& input = "", const std::string& program = KORVEL_BINARY) {
     folder_.Write(".stdin", input);
-    const std::string command = "cd '" + folder_.path().string() + "' && '" + program + "' " + args +
-                                " <.stdin >.stdout 2>.stderr";
+    const std::string command =
+        "cd '" + folder_.path().string() + "' && '" + program + "' " + args + " <.stdin >.stdout 2>.stderr";
     const int status = std::system(command.c_str());
     std::filesystem::remove(folder_.Path(".stdin"));
     out_ = folder_.Read(".stdout");

@@ -58,7 +58,8 @@ TEST(ConcurrentWriters, PipeOrLinkNamedLikeATemporaryIsLeftAloneAndHangsNothing)
   out.Write("new");
   out.Commit();
   EXPECT_EQ(folder.Read("out.txt"), "new");
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"kept", "out.txt", "out.txt.00000000.tmp", "out.txt.0000000a.tmp"}));
+  EXPECT_EQ(folder.Names(),
+            (std::vector<std::string>{"kept", "out.txt", "out.txt.00000000.tmp", "out.txt.0000000a.tmp"}));
 }
 
 // Without locks a log is still written, and says so; two writers are then

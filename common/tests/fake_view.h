@@ -47,7 +47,7 @@ class FakeView : public form::View {
   void Close() override { closed = true; }
 
   std::map<std::string, std::string> texts;
-  std::optional<std::string> answer;  // what the next dialog gives
+  std::optional<std::string> answer;       // what the next dialog gives
   std::optional<form::FileFilter> filter;  // of the last file dialog
   std::vector<std::string> errors, warnings, prompts;
   std::vector<bool> busyChanges;

@@ -84,7 +84,8 @@ TEST(LenientNumber, OverflowQuotesOnlyTheBeginningOfAHugeText) {
 
 TEST(LenientNumber, PlainNumberIsOneWholeDecimal) {
   for (const char* number : {"12", "-0.25", ".5", "7.", "1E-09", "+3e2"}) EXPECT_TRUE(IsPlainNumber(number)) << number;
-  for (const char* label : {"", "B3", "~12", "12A", "1e", ".", "1 2", "&H10"}) EXPECT_FALSE(IsPlainNumber(label)) << label;
+  for (const char* label : {"", "B3", "~12", "12A", "1e", ".", "1 2", "&H10"})
+    EXPECT_FALSE(IsPlainNumber(label)) << label;
 }
 
 TEST(LenientNumber, AgreesWithStrtodOnGeneratedNumbers) {

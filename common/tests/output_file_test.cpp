@@ -119,7 +119,8 @@ TEST(SystemReason, CommonCausesAreGivenInChinese) {
 TEST(OutputFile, ReplacementKeepsThePermissionsOfTheOldFile) {
   TempFolder folder;
   folder.Write("out.txt", "old");
-  std::filesystem::permissions(folder.Path("out.txt"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::permissions(folder.Path("out.txt"),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   OutputFile out(folder.Path("out.txt"), OutputFile::Mode::kReplaceWhenDone);
   out.Write("new");
   out.Commit();

@@ -90,7 +90,9 @@ TEST_F(WindowsStart, PassesAJobNameInCodePage936) {
   const StartResult result = StartProgram("recorder.exe", {"-j", "框架1"});
   ASSERT_TRUE(result.started) << result.problem;
   const std::string record = WaitForRecord();
-  EXPECT_EQ(record.substr(record.find('\n') + 1), "[-j]\n[\xBF\xF2\xBC\xDC" "1]\n");
+  EXPECT_EQ(record.substr(record.find('\n') + 1),
+            "[-j]\n[\xBF\xF2\xBC\xDC"
+            "1]\n");
 }
 
 TEST_F(WindowsStart, ReportsAProgramThatCannotBeStarted) {

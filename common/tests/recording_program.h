@@ -13,8 +13,7 @@ namespace korvel::test_support {
 
 class RecordingProgram {
  public:
-  explicit RecordingProgram(const std::string& name)
-      : oldPath_(std::getenv("PATH") ? std::getenv("PATH") : "") {
+  explicit RecordingProgram(const std::string& name) : oldPath_(std::getenv("PATH") ? std::getenv("PATH") : "") {
     const std::string record = folder_.Path("record").string();
     folder_.Write(name, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > \"" + record +
                             ".tmp\"\n/bin/mv \"" + record + ".tmp\" \"" + record + "\"\n");

@@ -55,8 +55,7 @@ class TempFolder {
 // Makes a folder the current one for the lifetime of the object.
 class CurrentFolder {
  public:
-  explicit CurrentFolder(const std::filesystem::path& folder)
-      : previous_(std::filesystem::current_path()) {
+  explicit CurrentFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(folder);
   }
   ~CurrentFolder() { std::filesystem::current_path(previous_); }

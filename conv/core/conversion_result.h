@@ -39,15 +39,15 @@ struct Suspects {
 
 struct ConversionResult {
   Reading reading = Reading::kClassic;
-  int declaredVersion = 0;  // the SAP2000 major version the model declares first, 0 for none
+  int declaredVersion = 0;     // the SAP2000 major version the model declares first, 0 for none
   int disagreeingVersion = 0;  // a later declaration's version that asks for the other reading
-  bool truncated = false;   // the model went on after itemLimit items
+  bool truncated = false;      // the model went on after itemLimit items
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
   bool noElements = false;  // neither a frame nor an area
-  Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars,
-      nonNumericLabels, continuationLines, missingJoints, designedSections;
-  Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
+  Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars, nonNumericLabels,
+      continuationLines, missingJoints, designedSections;
+  Suspects numberedNames;       // the modern reading's: distinct names, listed in labels.txt
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;
   StartResult toolStart;

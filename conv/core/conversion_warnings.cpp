@@ -21,8 +21,8 @@ std::vector<std::string> ConversionResult::Warnings() const {
                        " 写出，却按旧版格式读取：节点坐标、材料强度和截面指定可能不对");
   }
   if (disagreeingVersion != 0) {
-    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " + Count(disagreeingVersion) +
-                       "：按第一个声明读取");
+    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " +
+                       Count(disagreeingVersion) + "：按第一个声明读取");
   }
   if (noElements) warnings.push_back("out.txt 中没有单元：模型里没有框架，也没有墙板");
   if (truncated) {
@@ -41,7 +41,8 @@ std::vector<std::string> ConversionResult::Warnings() const {
   suspect(nonNumericLabels, " 个编号不是数字，按 0 读取");
   suspect(numberedNames, " 个编号是名称而不是数字，已编为大于数字编号的整数，名称与编号的对照见 labels.txt");
   suspect(missingJoints, " 个单元引用了不存在的节点");
-  suspect(designedSections, " 个框架截面由截面设计器绘制，尺寸和钢筋未读取（t2、t3、Cover、BarSize 和 RebarFy 可能为 0）");
+  suspect(designedSections,
+          " 个框架截面由截面设计器绘制，尺寸和钢筋未读取（t2、t3、Cover、BarSize 和 RebarFy 可能为 0）");
   suspect(continuationLines, " 行以 \" _\" 续行，旧版读法把下一行当作单独的记录");
   if (unlockedFolder) {
     warnings.push_back("当前文件夹所在的文件系统不支持文件锁：同时在这里运行的另一个转换不会被阻止");

@@ -44,7 +44,7 @@ class ElementNames {
 
  private:
   struct OfKind {
-    std::deque<std::string> names;                            // they never move
+    std::deque<std::string> names;  // they never move
     // name -> 1, 2, 3 ..., keyed like every name table so crafted names cannot collide
     std::unordered_map<std::string_view, std::size_t, KeyedNameHash, std::equal_to<>> order;
     double base = 0;  // names are numbered base + 1, base + 2 ...

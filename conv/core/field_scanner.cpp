@@ -34,8 +34,7 @@ std::string_view WithDecimalPoint(std::string_view text, std::string& buffer) {
   return buffer;
 }
 
-std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,
-                                          ValueEnd end) {
+std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key, ValueEnd end) {
   const std::size_t start = at + key.size();
   const std::size_t blank = A.NextBlank(start);
   if (blank != ModelLine::npos) return A.bytes().substr(start, blank - start);

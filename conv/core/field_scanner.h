@@ -57,8 +57,7 @@ std::string_view WithDecimalPoint(std::string_view text, std::string& buffer);
 // The value behind the key that starts at byte offset `at`: up to the next
 // blank; with ValueEnd::kBlankOrEndOfLine the end of the line also ends it.
 // No value when the end rule is not met.
-std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key,
-                                          ValueEnd end);
+std::optional<std::string_view> TakeValue(const ModelLine& A, std::size_t at, std::string_view key, ValueEnd end);
 
 // A text value that opens with a double quote and is closed by another one
 // later in the line is the text between them, blanks included, so that

@@ -132,12 +132,12 @@ RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& r
 RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rules) {
   enum { kArea, kJoint1, kJoint2, kJoint3, kJoint4, kAreaArea, kVolume };
   static const ReaderKeys keys{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly},
-                             {"Joint1="},
-                             {"Joint2="},
-                             {"Joint3="},
-                             {"Joint4="},
-                             {"AreaArea="},
-                             {"Volume="}};
+                               {"Joint1="},
+                               {"Joint2="},
+                               {"Joint3="},
+                               {"Joint4="},
+                               {"AreaArea="},
+                               {"Volume="}};
   double surface = 0;
   RecordNotes notes;
   ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {

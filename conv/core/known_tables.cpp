@@ -30,8 +30,9 @@ void AreaSections(PassState& pass, const ModelLine& A) { ReadAreaProp(A, pass.re
 
 void AddJoint(PassState& pass, const Joint& joint, const RecordNotes& notes) {
   if (notes.coordinatesMissing) {
-    pass.read.result.jointsWithoutCoordinates.Note(
-        [&] { return "节点 " + pass.read.names.Shown(ElementKind::kJoint, joint.label) + "，" + LineExample(pass.lineNumber); });
+    pass.read.result.jointsWithoutCoordinates.Note([&] {
+      return "节点 " + pass.read.names.Shown(ElementKind::kJoint, joint.label) + "，" + LineExample(pass.lineNumber);
+    });
   }
   pass.AddElement(pass.read.tables.joints, joint, LogEntry::kJoint, notes);
 }

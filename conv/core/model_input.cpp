@@ -29,9 +29,7 @@ bool StartsATable(LineSource& lines) {
 }  // namespace
 
 ModelFileInput::ModelFileInput(const std::filesystem::path& model, std::size_t bufferSize)
-    : name_(DisplayName(model)),
-      bufferSize_(bufferSize),
-      file_(std::make_unique<InputFile>(model, "模型文件")) {}
+    : name_(DisplayName(model)), bufferSize_(bufferSize), file_(std::make_unique<InputFile>(model, "模型文件")) {}
 
 LineSource& ModelFileInput::FromStart() {
   file_->Seek(0);

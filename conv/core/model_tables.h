@@ -59,11 +59,7 @@ class ElementTable {
     if constexpr (kAssignable) labels_.AddFirst(element.label, count(), count());
   }
 
-  std::optional<int> FindFirstRow(double label) const
-    requires kAssignable
-  {
-    return labels_.Find(label);
-  }
+  std::optional<int> FindFirstRow(double label) const requires kAssignable { return labels_.Find(label); }
   // As the classic search over the whole capacity: label 0 found in no
   // filled row names the first unfilled one.
   std::optional<int> FindFirstRowOrUnfilled(double label) const {

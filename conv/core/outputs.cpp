@@ -7,7 +7,9 @@ namespace {
 
 // The column maps of both files, in one place. Elements name their joints by
 // label; an area's thickness goes to the log only, its section to out.txt only.
-void ElementItems(ListWriter& out, const Joint& joint) { out.Real(joint.label).Real(joint.x).Real(joint.y).Real(joint.z); }
+void ElementItems(ListWriter& out, const Joint& joint) {
+  out.Real(joint.label).Real(joint.x).Real(joint.y).Real(joint.z);
+}
 
 void ElementItems(ListWriter& out, const Frame& frame) { out.Real(frame.label).Real(frame.jointI).Real(frame.jointJ); }
 

@@ -11,8 +11,7 @@ namespace {
 // The two frame section property readers: the name's row gets its number and
 // the line's two values in their members.
 void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, double FrameSectionRow::*first,
-                                double FrameSectionRow::*second, SectionNames& FrameSection,
-                                SectionInfo& sectionInfo) {
+                                double FrameSectionRow::*second, SectionNames& FrameSection, SectionInfo& sectionInfo) {
   std::string_view name;
   double values[2] = {0, 0};
   ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
@@ -51,8 +50,7 @@ void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInf
                       const ReadingRules& rules) {
   // Whole keys keep "CGOffset3=" from being taken for "t3=" in a joined record.
   static const ReaderKeys keys{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
-  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::t3, &FrameSectionRow::t2, FrameSection,
-                             sectionInfo);
+  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::t3, &FrameSectionRow::t2, FrameSection, sectionInfo);
 }
 
 void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,

@@ -82,7 +82,8 @@ void ReadSectionRebar(const ModelLine& A, SectionLinks& links) {
   if (!record.name.empty()) Put(links.reinforced, record.name);
   Link(links.rebarOf, record.name, record.values[0]);
   if (record.values[2]) {
-    if (const auto found = links.barOf.find(record.name); found != links.barOf.end()) links.barOf.erase(found);  // a bar size given as a number wins
+    if (const auto found = links.barOf.find(record.name); found != links.barOf.end())
+      links.barOf.erase(found);  // a bar size given as a number wins
   } else {
     Link(links.barOf, record.name, record.values[1]);
   }
@@ -107,14 +108,13 @@ void ReadRebarData(const ModelLine& A, SectionLinks& links) {
 }
 
 void ReadRebarSize(const ModelLine& A, SectionLinks& links) {
-  static const KeyTable keys{{"RebarID=", ValueKind::kText, kWhole, kEnd},
-                             {"Diameter=", kNumber, kWhole, kEnd}};
+  static const KeyTable keys{{"RebarID=", ValueKind::kText, kWhole, kEnd}, {"Diameter=", kNumber, kWhole, kEnd}};
   ReadNamedNumber(A, keys, links.diameterOf);
 }
 
 UnknownBars ApplySectionLinks(const SectionLinks& links, const SectionNames& names, SectionInfo& sectionInfo) {
-  auto valueOf = [](const ByName<std::string>& link, const ByName<double>& values, std::string_view key)
-      -> std::optional<double> {
+  auto valueOf = [](const ByName<std::string>& link, const ByName<double>& values,
+                    std::string_view key) -> std::optional<double> {
     const auto linked = link.find(key);
     if (linked == link.end()) return std::nullopt;
     const auto value = values.find(linked->second);

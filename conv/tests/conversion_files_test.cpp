@@ -9,8 +9,8 @@
 
 #include "common/error.h"
 #include "common/input_file.h"
-#include "conv/core/conversion.h"
 #include "common/tests/temp_folder.h"
+#include "conv/core/conversion.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 

@@ -56,8 +56,9 @@ TEST_F(Conversion, JointsWithoutElementsWriteZeroCountsDirectlyAfterThem) {
   Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0.5   GlobalY=1000   GlobalZ=-3",
                 "   Joint=12   GlobalX=0   GlobalY=0   GlobalZ=0   SpecialJt=No"}));
   EXPECT_EQ(Out(), "2\r\n1,.5,1000,-3\r\n12,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
-  EXPECT_EQ(Debug(), "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",1,.5,1000,-3\r\n"
-                     "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",12,0,0,0\r\n");
+  EXPECT_EQ(Debug(),
+            "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",1,.5,1000,-3\r\n"
+            "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",12,0,0,0\r\n");
 }
 
 TEST_F(Conversion, BlankLineAfterTheHeaderEndsTheTableAtOnce) {
@@ -77,9 +78,9 @@ TEST_F(Conversion, HeaderDirectlyAfterAnotherTableFeedsBothReaders) {
 }
 
 TEST_F(Conversion, TitlesAreComparedAsPrefixesFromCharacterTen) {
-  Convert(Crlf({"TABLE:  \"JOINT COORDINATES - EXTRA\"", "   Joint=1   GlobalZ=0", "",
-                "TABLE:  \"joint coordinates\"", "   Joint=2   GlobalZ=0", "", "123456789JOINT COORDINATES Joint=3 ",
-                "TABLES:  \"X\"", "   Joint=4   GlobalZ=0"}));
+  Convert(Crlf({"TABLE:  \"JOINT COORDINATES - EXTRA\"", "   Joint=1   GlobalZ=0", "", "TABLE:  \"joint coordinates\"",
+                "   Joint=2   GlobalZ=0", "", "123456789JOINT COORDINATES Joint=3 ", "TABLES:  \"X\"",
+                "   Joint=4   GlobalZ=0"}));
   EXPECT_EQ(Out(), "3\r\n1,0,0,0\r\n3,0,0,0\r\n4,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n")
       << "the title test runs on every line and TABLES counts as a header";
 }
@@ -94,7 +95,7 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
   folder_.Write("debug.txt", "log");
   folder_.Write("labels.txt", "names");
   for (const std::string& model : {std::string(), Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}),
-                                  std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
+                                   std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
     try {
       Convert(model);
       FAIL() << "converted";
@@ -110,17 +111,19 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
 }
 
 TEST_F(Conversion, FirstRowWithTheLabelReceivesTheSection) {
-  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ", "   Frame=6   JointI=2   JointJ=3 ",
-                "   Frame=5   JointI=3   JointJ=4 ", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
-                "   Frame=5   AnalSect=B1   X=1", "   Frame=6   AnalSect=B2   X=1"}));
-  EXPECT_EQ(Out(), "0\r\n3\r\n5,1,2,1\r\n6,2,3,2\r\n5,3,4,0\r\n0\r\n2\r\n\"B1\"\r\n0,0,0,0,0,0,0\r\n"
-                   "\"B2\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
+  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ",
+                "   Frame=6   JointI=2   JointJ=3 ", "   Frame=5   JointI=3   JointJ=4 ", " ",
+                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=5   AnalSect=B1   X=1",
+                "   Frame=6   AnalSect=B2   X=1"}));
+  EXPECT_EQ(Out(),
+            "0\r\n3\r\n5,1,2,1\r\n6,2,3,2\r\n5,3,4,0\r\n0\r\n2\r\n\"B1\"\r\n0,0,0,0,0,0,0\r\n"
+            "\"B2\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
 }
 
 TEST_F(Conversion, LabelZeroAssignsTheNextUnfilledRowWhichKeepsItsSection) {
   Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2 ", " ",
-                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   AnalSect=B1   X=1", " ", "TABLE:  \"CONNECTIVITY - FRAME\"",
-                "   Frame=2   JointI=2   JointJ=3 "}));
+                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   AnalSect=B1   X=1", " ",
+                "TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=2   JointI=2   JointJ=3 "}));
   EXPECT_TRUE(Out().starts_with("0\r\n2\r\n1,1,2,0\r\n2,2,3,1\r\n")) << Out();
   EXPECT_NE(Debug().find("\",0,1\r\n"), std::string::npos) << Debug();
 }
@@ -136,10 +139,10 @@ TEST_F(Conversion, AssignmentWithoutItsElementIsLoggedAndChangesNothing) {
 TEST_F(Conversion, InputIsCutAtTheItemLimitAndSaysSo) {
   ConversionOptions options;
   options.itemLimit = 3;
-  const auto result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0",
-                                    "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0",
-                                    "   Joint=3   GlobalX=0   GlobalY=0   GlobalZ=0"}),
-                              options);
+  const auto result = Convert(
+      Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0",
+            "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0", "   Joint=3   GlobalX=0   GlobalY=0   GlobalZ=0"}),
+      options);
   EXPECT_TRUE(result.truncated);
   EXPECT_EQ(result.Warnings().size(), 2u) << "cut, and no element";
   EXPECT_TRUE(Out().starts_with("2\r\n1,")) << Out();
@@ -176,7 +179,8 @@ TEST_F(Conversion, ModelThatCannotBeReadTouchesNothing) {
 TEST_F(Conversion, OverflowStopsWithTheLineAndKeepsTheOldModelFile) {
   folder_.Write("out.txt", "old");
   try {
-    Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalX=1e999   GlobalZ=0"}));
+    Convert(
+        Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "   Joint=2   GlobalX=1e999   GlobalZ=0"}));
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find("3"), std::string::npos) << e.what();
@@ -301,7 +305,7 @@ TEST_F(Conversion, DeclarationAnywhereInALargeModelChoosesTheModernReading) {
   const std::string model = ModernModel("16.1.1");
   const std::size_t control = model.find("TABLE:  \"PROGRAM CONTROL\"");
   for (const std::string& text : {model.substr(0, control) + padding + model.substr(control),
-                                   model.substr(control) + padding + model.substr(0, control)}) {
+                                  model.substr(control) + padding + model.substr(0, control)}) {
     const ConversionResult result = Convert(text);
     EXPECT_EQ(result.reading, Reading::kModern);
     EXPECT_EQ(result.declaredVersion, 16);
@@ -363,14 +367,17 @@ TEST_F(Conversion, ChosenReadingOverridesTheDeclarationAndClassicOnAModernModelS
 TEST_F(Conversion, ModernAssignmentGoesToTheFirstElementWithItsLabelAndLabelZeroToNoUnfilledRow) {
   ConversionOptions options;
   options.reading = ReadingChoice::kModern;
-  Convert(Crlf({"TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=5   AnalSect=A   X=1", "   Frame=0   AnalSect=B   X=1",
-                " ", "TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2   X=1",
-                "   Frame=5   JointI=3   JointJ=4   X=1", "   Frame=6   JointI=3   JointJ=4   X=1"}),
-          options);
-  EXPECT_EQ(Out(), "0\r\n3\r\n5,1,2,1\r\n5,3,4,0\r\n6,3,4,0\r\n0\r\n2\r\n\"A\"\r\n0,0,0,0,0,0,0\r\n\"B\"\r\n"
-                   "0,0,0,0,0,0,0\r\n0\r\n");
+  Convert(
+      Crlf({"TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=5   AnalSect=A   X=1", "   Frame=0   AnalSect=B   X=1",
+            " ", "TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2   X=1",
+            "   Frame=5   JointI=3   JointJ=4   X=1", "   Frame=6   JointI=3   JointJ=4   X=1"}),
+      options);
+  EXPECT_EQ(Out(),
+            "0\r\n3\r\n5,1,2,1\r\n5,3,4,0\r\n6,3,4,0\r\n0\r\n2\r\n\"A\"\r\n0,0,0,0,0,0,0\r\n\"B\"\r\n"
+            "0,0,0,0,0,0,0\r\n0\r\n");
   // "未找到框架单元" for label 0, in input order before the connectivity lines
-  EXPECT_NE(Debug().find("\r\n\"\xCE\xB4\xD5\xD2\xB5\xBD\xBF\xF2\xBC\xDC\xB5\xA5\xD4\xAA\",0,2\r\n"), std::string::npos);
+  EXPECT_NE(Debug().find("\r\n\"\xCE\xB4\xD5\xD2\xB5\xBD\xBF\xF2\xBC\xDC\xB5\xA5\xD4\xAA\",0,2\r\n"),
+            std::string::npos);
 }
 
 TEST_F(Conversion, ClassicReadingCountsContinuationLinesInItsTables) {
@@ -386,9 +393,9 @@ TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
   ConversionOptions options;
   options.reading = ReadingChoice::kModern;
   options.itemLimit = 3;
-  const ConversionResult result = Convert(
-      Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   XorR=1 _", "        Y=2 _", "        Z=3", "   Joint=2   XorR=4   Y=5   Z=6"}),
-      options);
+  const ConversionResult result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   XorR=1 _",
+                                                "        Y=2 _", "        Z=3", "   Joint=2   XorR=4   Y=5   Z=6"}),
+                                          options);
   EXPECT_FALSE(result.truncated);
   EXPECT_EQ(Out(), "2\r\n1,1,2,3\r\n2,4,5,6\r\n0\r\n0\r\n0\r\n0\r\n");
 }
@@ -396,8 +403,8 @@ TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
 TEST_F(Conversion, NamedJointWithoutCoordinatesIsQuotedInTheWarning) {
   ConversionOptions options;
   options.reading = ReadingChoice::kModern;
-  const ConversionResult result = Convert(
-      Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=N1   CoordSys=LOCAL1   XorR=1   Y=2   Z=3"}), options);
+  const ConversionResult result =
+      Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=N1   CoordSys=LOCAL1   XorR=1   Y=2   Z=3"}), options);
   EXPECT_EQ(result.jointsWithoutCoordinates.first, "节点 \"N1\"，第 2 行");
   EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
 }

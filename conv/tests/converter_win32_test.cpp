@@ -24,7 +24,8 @@ class ConverterWin32 : public ::testing::Test {
 TEST_F(ConverterWin32, ShowsItsTextsWithEveryGlyph) {
   EXPECT_EQ(TextOf(window_.handle()), "SAP2K to MARC转换器0.11版本");
   EXPECT_EQ(TextOf(Control("Label2")), "KORVEL 开发组");
-  for (const char* name : {"Label1", "Label2", "Command1", "Command2"}) EXPECT_TRUE(HasEveryGlyph(Control(name))) << name;
+  for (const char* name : {"Label1", "Label2", "Command1", "Command2"})
+    EXPECT_TRUE(HasEveryGlyph(Control(name))) << name;
   EXPECT_EQ(GetFocus(), Control("Command1"));
 }
 

@@ -27,8 +27,7 @@ std::vector<Taken> Scan(std::string_view line, const KeyTable& keys) {
 const FieldKey kEndOfLine{"Z=", ValueKind::kNumber, KeyPlace::kAnywhere, ValueEnd::kBlankOrEndOfLine};
 
 TEST(FieldScanner, ValueRunsToTheNextBlank) {
-  EXPECT_EQ(Scan("X=1.5 Y=-2 ", KeyTable{{"X="}, {"Y="}}),
-            (std::vector<Taken>{{0, "1.5", 1.5}, {1, "-2", -2}}));
+  EXPECT_EQ(Scan("X=1.5 Y=-2 ", KeyTable{{"X="}, {"Y="}}), (std::vector<Taken>{{0, "1.5", 1.5}, {1, "-2", -2}}));
 }
 
 TEST(FieldScanner, ValueAtTheEndOfTheLineNeedsTheEndOfLineRule) {
@@ -65,8 +64,7 @@ TEST(FieldScanner, OnlyTheExactKeyMatches) {
 }
 
 TEST(FieldScanner, KeyMatchesAsTheTailOfALongerKeyUnlessFirstCharacterOnly) {
-  EXPECT_EQ(Scan("Area=5 AreaArea=2 ", KeyTable{{"Area="}}),
-            (std::vector<Taken>{{0, "5", 5}, {0, "2", 2}}));
+  EXPECT_EQ(Scan("Area=5 AreaArea=2 ", KeyTable{{"Area="}}), (std::vector<Taken>{{0, "5", 5}, {0, "2", 2}}));
   const KeyTable first{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly}};
   EXPECT_EQ(Scan("Area=5 AreaArea=2 ", first), (std::vector<Taken>{{0, "5", 5}}));
   EXPECT_EQ(Scan("Joint1=3 Area=5 ", first), std::vector<Taken>{});
@@ -98,9 +96,7 @@ TEST(FieldScanner, KeyNeverMatchesInsideADoubleByteCharacter) {
             (std::vector<Taken>{{0, "\xC7\xBD\xB0\xE5", 0}}));
 }
 
-TEST(FieldScanner, EmptyLineTakesNothing) {
-  EXPECT_EQ(Scan("", KeyTable{kEndOfLine}), std::vector<Taken>{});
-}
+TEST(FieldScanner, EmptyLineTakesNothing) { EXPECT_EQ(Scan("", KeyTable{kEndOfLine}), std::vector<Taken>{}); }
 
 TEST(FieldScanner, LongLinesWithoutBlanksStayLinear) {
   std::string line;

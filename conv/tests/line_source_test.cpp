@@ -70,9 +70,7 @@ TEST(ContinuedLines, UnderscoreWithoutABlankBeforeItIsText) {
   EXPECT_EQ(Joined("_\r\nB=1"), (Strings{"_", "B=1"}));
 }
 
-TEST(ContinuedLines, MarkOnTheLastLineIsDropped) {
-  EXPECT_EQ(Joined("A=1 _\r\n"), Strings{"A=1 "});
-}
+TEST(ContinuedLines, MarkOnTheLastLineIsDropped) { EXPECT_EQ(Joined("A=1 _\r\n"), Strings{"A=1 "}); }
 
 TEST(ContinuedLines, RecordCountsAsTheLineItStartsOn) {
   LineReader lines("x\r\nA=1 _\r\nB=2\r\ny");

@@ -83,16 +83,16 @@ TEST(ModelFile, ReadsBackEveryNumberTheConverterWrites) {
 
 TEST(ModelFile, ReportsTheFirstLineThatDoesNotFit) {
   const std::pair<std::string, std::string> cases[] = {
-      {"", "第 1 行"},                                         // empty file
-      {"1\r\n1,0,0,0\r\n0\r\n0\r\n", "第 5 行"},                // truncated
-      {"2\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 3 行"},      // count larger than its block
-      {"1\r\n1,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 2 行"},        // three numbers for a joint
+      {"", "第 1 行"},                                                  // empty file
+      {"1\r\n1,0,0,0\r\n0\r\n0\r\n", "第 5 行"},                        // truncated
+      {"2\r\n1,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 3 行"},              // count larger than its block
+      {"1\r\n1,0,0\r\n0\r\n0\r\n0\r\n0\r\n", "第 2 行"},                // three numbers for a joint
       {"0\r\n0\r\n0\r\n1\r\nB1\r\n1,0,0,0,0,0,0\r\n0\r\n", "第 5 行"},  // unquoted name
-      {"0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "第 6 行"},            // more than the model
-      {"0\n0\n0\n0\n0\n", "第 1 行"},                           // LF only
-      {"0\r\n0\r\nx\r\n0\r\n0\r\n", "第 3 行"},                 // not a number
-      {"-1\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},                // negative count
-      {"1.5\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},               // fractional count
+      {"0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "第 6 行"},                    // more than the model
+      {"0\n0\n0\n0\n0\n", "第 1 行"},                                   // LF only
+      {"0\r\n0\r\nx\r\n0\r\n0\r\n", "第 3 行"},                         // not a number
+      {"-1\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},                        // negative count
+      {"1.5\r\n0\r\n0\r\n0\r\n0\r\n", "第 1 行"},                       // fractional count
   };
   for (const auto& [text, where] : cases) {
     try {

@@ -70,12 +70,11 @@ std::vector<std::string> Cases() {
   return names;
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, ModelFolder, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Models, ModelFolder, ::testing::ValuesIn(Cases()), [](const auto& info) {
+  std::string name = info.param;
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+});
 
 }  // namespace
 }  // namespace korvel::conv

@@ -44,8 +44,8 @@ TEST(ReadConcrete, ValuesWithSuffixesOrNoBlankBehind) {
 TEST(ReadFSectionProp, CrossesT2AndT3IntoColumnsThreeAndFour) {
   SectionNames names;
   SectionInfo info;
-  ReadFSectionProp(ModelLine("SectionName=B1   Material=C30   Shape=Rectangular   t3=0.6   t2=0.4   Area=.24"),
-                   names, info);
+  ReadFSectionProp(ModelLine("SectionName=B1   Material=C30   Shape=Rectangular   t3=0.6   t2=0.4   Area=.24"), names,
+                   info);
   EXPECT_EQ(info.Row(1), (Row{1, 0, 0, 0.4, 0.6, 0, 0}));
 }
 

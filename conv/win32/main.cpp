@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/win32/program.h"
 #include "conv/core/converter_form.h"
+#include "ui/win32/program.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   return korvel::win32::RunProgram(korvel::conv::ConverterForm());

@@ -36,9 +36,21 @@ const std::array<View, 4> kViews = {{
        return Point{(p.x - p.y) * 0.8660254037844386, -p.z + (p.x + p.y) * 0.5};
      },
      {20, 60}},
-    {"平面图（X-Y）", [](const Vec3& p) { return Point{p.x, -p.y}; }, {600, 60}},
-    {"立面图（X-Z）", [](const Vec3& p) { return Point{p.x, -p.z}; }, {20, 540}},
-    {"立面图（Y-Z）", [](const Vec3& p) { return Point{p.y, -p.z}; }, {600, 540}},
+    {"平面图（X-Y）",
+     [](const Vec3& p) {
+       return Point{p.x, -p.y};
+     },
+     {600, 60}},
+    {"立面图（X-Z）",
+     [](const Vec3& p) {
+       return Point{p.x, -p.z};
+     },
+     {20, 540}},
+    {"立面图（Y-Z）",
+     [](const Vec3& p) {
+       return Point{p.y, -p.z};
+     },
+     {600, 540}},
 }};
 
 // The joints of an element that the joint block holds.
@@ -68,7 +80,9 @@ struct Element {
 // section of the same number differ in colour.
 constexpr int kWallColours = static_cast<int>(kPalette.size()) / 2;
 
-std::string_view SectionColour(int section, bool wall) { return PaletteColour(section - 1 + (wall ? kWallColours : 0)); }
+std::string_view SectionColour(int section, bool wall) {
+  return PaletteColour(section - 1 + (wall ? kWallColours : 0));
+}
 
 // Colours come from the style sheet by class; an element only names its kind
 // and section, or "warning". One attribute text per class, made once.
@@ -91,8 +105,9 @@ class Classes {
 };
 
 std::string StyleSheet(std::size_t frameSections, std::size_t wallSections) {
-  std::string css = ".frame{fill:none;stroke-width:1.5}.wall{fill-opacity:0.35}.joints{stroke:#222;stroke-width:3;"
-                    "stroke-linecap:round}";
+  std::string css =
+      ".frame{fill:none;stroke-width:1.5}.wall{fill-opacity:0.35}.joints{stroke:#222;stroke-width:3;"
+      "stroke-linecap:round}";
   const std::string warning(kWarningColour);
   css += ".frame.warning{stroke:" + warning + ";stroke-width:2.5;fill:" + warning + "}";
   css += ".wall.warning{fill:" + warning + ";stroke:" + warning + "}\n";
@@ -167,8 +182,10 @@ double LegendBlock(Svg& svg, double y, const char* heading, const std::vector<st
     } else {
       svg.Line({x, y - 4}, {x + 16, y - 4}, "stroke=\"" + colour + "\" stroke-width=\"3\"");
     }
-    svg.Text(x + 22, y, std::to_string(m + 1) + " " + Cp936ToUtf8ForDisplay(names[m]) + "（" + std::to_string(counts[m + 1]) + "）",
-             "class=\"legend\"");
+    svg.Text(
+        x + 22, y,
+        std::to_string(m + 1) + " " + Cp936ToUtf8ForDisplay(names[m]) + "（" + std::to_string(counts[m + 1]) + "）",
+        "class=\"legend\"");
   }
   if (static_cast<int>(names.size()) > shown) {
     y += 18;
@@ -239,7 +256,8 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   if (withoutSection > 0 || missingJoints > 0) {
     svg.Text(1180, y, "需要检查", "font-weight=\"bold\" fill=\"" + std::string(kWarningColour) + "\"");
     const std::string red = "class=\"warning-count\" fill=\"" + std::string(kWarningColour) + "\"";
-    if (withoutSection > 0) svg.Text(1180, y += 18, std::to_string(withoutSection) + " 个单元没有截面（截面号 0）", red);
+    if (withoutSection > 0)
+      svg.Text(1180, y += 18, std::to_string(withoutSection) + " 个单元没有截面（截面号 0）", red);
     if (missingJoints > 0) svg.Text(1180, y += 18, std::to_string(missingJoints) + " 个单元的节点不在节点表中", red);
   }
   return svg.Finish();

@@ -79,7 +79,8 @@ std::string SectionSvg(const pre::FiberSection& s, const std::string& source) {
   }
 
   Svg svg(kWidth, kHeight);
-  svg.Text(20, 30, "纤维截面 " + NameForDisplay(source) + "：36 根混凝土纤维，4 根钢筋", "font-size=\"16\" font-weight=\"bold\"");
+  svg.Text(20, 30, "纤维截面 " + NameForDisplay(source) + "：36 根混凝土纤维，4 根钢筋",
+           "font-size=\"16\" font-weight=\"bold\"");
 
   svg.BeginGroup("stroke=\"#333\" stroke-width=\"0.6\"");
   for (int n = 0; n < 36; ++n) {
@@ -130,7 +131,8 @@ std::string SectionSvg(const pre::FiberSection& s, const std::string& source) {
     const ConcreteSet& set = sets[i];
     const char* where = set.ring == set.fibers ? "外圈" : set.ring == 0 ? "内部" : "外圈和内部";
     y += 30;
-    svg.Rect(x, y - 11, 14, 14, "fill=\"" + std::string(PaletteColour(static_cast<int>(i))) + "\" fill-opacity=\"0.55\" stroke=\"#333\"");
+    svg.Rect(x, y - 11, 14, 14,
+             "fill=\"" + std::string(PaletteColour(static_cast<int>(i))) + "\" fill-opacity=\"0.55\" stroke=\"#333\"");
     svg.Text(x + 20, y, std::string(where) + "纤维 " + std::to_string(set.fibers) + " 根");
     y += 18;
     const pre::ConcreteFiber& f = *set.first;

@@ -142,11 +142,21 @@ std::string EscapeXml(std::string_view text) {
       continue;
     }
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&apos;"; break;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&apos;";
+        break;
       default:
         // Control characters are not allowed in XML 1.0.
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {

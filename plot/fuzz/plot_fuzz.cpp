@@ -72,7 +72,8 @@ class WellFormed {
     return true;
   }
   void Blanks() {
-    while (at_ < xml_.size() && (xml_[at_] == ' ' || xml_[at_] == '\n' || xml_[at_] == '\t' || xml_[at_] == '\r')) ++at_;
+    while (at_ < xml_.size() && (xml_[at_] == ' ' || xml_[at_] == '\n' || xml_[at_] == '\t' || xml_[at_] == '\r'))
+      ++at_;
   }
   std::string_view Name() {
     const std::size_t start = at_;

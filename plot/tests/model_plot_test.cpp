@@ -67,8 +67,8 @@ TEST(ModelPlot, JointsAtTheEndsOfTheRangeAreDrawnApart) {
   conv::ModelFile model;
   model.joints = {{1, -1.7e308, -1.7e308, 0}, {2, 1.7e308, 1.7e308, 0}, {3, 0, 0, 0}};
   const std::string svg = ModelSvg(model, "out.txt");
-  EXPECT_NE(svg.find("<path d=\"M702.0 470.0h0M1058.0 114.0h0M880.0 292.0h0\" class=\"joints\"/>"),
-            std::string::npos) << svg;
+  EXPECT_NE(svg.find("<path d=\"M702.0 470.0h0M1058.0 114.0h0M880.0 292.0h0\" class=\"joints\"/>"), std::string::npos)
+      << svg;
 }
 
 TEST(ModelPlot, EmptyModelIsAnEmptySheet) {

@@ -1,8 +1,8 @@
 // Both pictures are well-formed XML whose root is an SVG 1.1 element, read
 // with an XML parser that knows nothing of how they were written.
 
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <QXmlStreamReader>
 
 #include "common/tests/temp_folder.h"
 #include "plot/core/model_plot.h"

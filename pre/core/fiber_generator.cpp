@@ -54,8 +54,8 @@ FiberSection BuildFiberSection(const SectionInput& input) {
   for (int row = 0; row < 6; ++row) {
     for (int column = 0; column < 6; ++column) {
       const ConcreteSet& law = IsRing(row, column) ? input.CoreConcrete : input.CoverConcrete;
-      section.Fibers[row * 6 + column] = {xs[column], ys[row], CellArea(row, column, c, coreX, coreY),
-                                          law.fc, law.eps0, law.sigu, law.epsu, law.E0};
+      section.Fibers[row * 6 + column] = {
+          xs[column], ys[row], CellArea(row, column, c, coreX, coreY), law.fc, law.eps0, law.sigu, law.epsu, law.E0};
     }
   }
 

@@ -16,8 +16,7 @@ std::string MatcodeText(const FiberSection& section);
 
 // Replaces the file as a whole: a failure leaves an existing file unchanged.
 // Throws Error naming the file and the reason.
-void WriteMatcodeFile(const FiberSection& section,
-                      const std::filesystem::path& file = kMatcodeFileName);
+void WriteMatcodeFile(const FiberSection& section, const std::filesystem::path& file = kMatcodeFileName);
 
 // What OK does: computes the section and, only when that succeeds, writes it.
 // Throws OverflowError or Error; on either the file is left as it was.

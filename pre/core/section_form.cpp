@@ -42,7 +42,9 @@ form::Form Build() {
   form::Form f{"frmMain", "KORVEL前处理", 9570, 7620, {}};
   for (int k = 0; k < kFieldCount; ++k) {
     const SectionField& field = kSectionFields[k];
-    f.controls.push_back({ControlKind::kLabel, "Label" + std::to_string(k + 1), std::string(field.caption),
+    f.controls.push_back({ControlKind::kLabel,
+                          "Label" + std::to_string(k + 1),
+                          std::string(field.caption),
                           {field.left - kLabelOffset, field.top + kLabelDrop, field.labelWidth, 255}});
     f.controls.push_back({ControlKind::kEdit, FieldName(k + 1), "0", {field.left, field.top, 975, 375}});
   }

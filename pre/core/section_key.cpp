@@ -38,8 +38,18 @@ form::Picture Build() {
   for (int k = 0; k < 4; ++k) {
     add({Shape::Kind::kDot, barX[k], barY[k], 4, 0, {}, {0, 160, 0}});
     const bool onLeft = k % 2 == 0, atBottom = k < 2;
-    add({Shape::Kind::kText, barX[k] + (onLeft ? 6 : -14), barY[k] + (atBottom ? -6 : 16), 0, 0, kBlack, {}, 1, false,
-         std::to_string(k + 1), 9, false});
+    add({Shape::Kind::kText,
+         barX[k] + (onLeft ? 6 : -14),
+         barY[k] + (atBottom ? -6 : 16),
+         0,
+         0,
+         kBlack,
+         {},
+         1,
+         false,
+         std::to_string(k + 1),
+         9,
+         false});
   }
   return key;
 }

@@ -45,9 +45,9 @@ TEST_F(SectionWin32, TabRunsThroughTheFieldsThenTheButtonsAndTheCheckBox) {
 // overflows: the error is shown, every text kept, and the keyboard goes on
 // where it was; OK is pressed with Space twice.
 TEST_F(SectionWin32, ByKeyboardAnErrorThenTheWorkedExampleTwice) {
-  const char* values[] = {"400", "600", "30000", "1e400", "30", ".002", "6", ".0035", "26.8", ".0022", "5.36",
-                          ".0038", "30000", "28500", "200000", "360", "314.16", "200000", "360", "490.87",
-                          "210000", "400", "314.16", "195000", "335", "201.06"};
+  const char* values[] = {"400",   "600",    "30000",  "1e400", "30",     ".002",   "6",   ".0035",  "26.8",
+                          ".0022", "5.36",   ".0038",  "30000", "28500",  "200000", "360", "314.16", "200000",
+                          "360",   "490.87", "210000", "400",   "314.16", "195000", "335", "201.06"};
   for (int n = 1; n <= 26; ++n) {
     TabTo(window_.handle(), Field(n));
     TypeKeys(window_.handle(), values[n - 1]);

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/win32/program.h"
 #include "pre/core/section_form.h"
+#include "ui/win32/program.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return korvel::win32::RunProgram(korvel::pre::SectionForm());
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return korvel::win32::RunProgram(korvel::pre::SectionForm()); }

@@ -59,8 +59,8 @@ std::string ModelListing(const conv::ModelFile& model) {
   out << "Frame elements: " << static_cast<double>(model.frames.size());
   out.End();
   for (const conv::Frame& f : model.frames) {
-    out << "  frame " << f.label << "  joints " << f.jointI << " " << f.jointJ
-        << "  section " << SectionOf(f.section, model.frameSections, frameName);
+    out << "  frame " << f.label << "  joints " << f.jointI << " " << f.jointJ << "  section "
+        << SectionOf(f.section, model.frameSections, frameName);
     out.End();
   }
   out << "Wall elements: " << static_cast<double>(model.areas.size());

@@ -10,8 +10,7 @@ namespace {
 
 using test_support::TempFolder;
 
-const std::string kConverted =
-    TempFolder::ReadFile(KORVEL_SOURCE_DIR "/conv/tests/models/frame-and-wall/out.txt");
+const std::string kConverted = TempFolder::ReadFile(KORVEL_SOURCE_DIR "/conv/tests/models/frame-and-wall/out.txt");
 
 TEST(ModelListing, NamesEachElementsSection) {
   const std::string listing = ModelListing(conv::ReadModelFile(kConverted));
@@ -30,7 +29,8 @@ TEST(ModelListing, OfALongSharedNameStaysProportionalToTheModel) {
   text += "0\r\n1\r\n\"" + name + "\"\r\n1,0,0,0,0,0,0\r\n0\r\n";
   const std::string listing = ModelListing(conv::ReadModelFile(text));
   EXPECT_LT(listing.size(), 2 * text.size());
-  EXPECT_NE(listing.find("  frame 200  joints 1 2  section 1 \"" + name.substr(0, 40) + "...\"\r\n"), std::string::npos);
+  EXPECT_NE(listing.find("  frame 200  joints 1 2  section 1 \"" + name.substr(0, 40) + "...\"\r\n"),
+            std::string::npos);
   EXPECT_NE(listing.find("  1 \"" + name + "\"  Fc=0"), std::string::npos);
 }
 

@@ -52,9 +52,11 @@ TEST(SolverJob, ReportsTheFirstBadLineOfTheMaterialCodeFile) {
   badNumber.replace(badNumber.find("30,.002"), 7, "30,abc");
   std::string twoSections = kGolden;
   twoSections[0] = '2';
-  const std::pair<std::string, std::string> cases[] = {
-      {shortFile, "第 154 行"}, {badNumber, "第 4 行"}, {twoSections, "第 1 行"},
-      {kGolden + "1\r\n", "第 155 行"}, {"", "第 1 行"}};
+  const std::pair<std::string, std::string> cases[] = {{shortFile, "第 154 行"},
+                                                       {badNumber, "第 4 行"},
+                                                       {twoSections, "第 1 行"},
+                                                       {kGolden + "1\r\n", "第 155 行"},
+                                                       {"", "第 1 行"}};
   for (const auto& [text, where] : cases) {
     try {
       pre::ReadMatcodeFile(text);

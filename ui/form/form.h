@@ -24,8 +24,8 @@ enum class ControlKind {
   kWrappedLabel,  // text wrapped within its width, in the Chinese label font
   kEdit,          // a single-line text field
   kCheckBox,
-  kButton,        // never pressed by Enter or Escape
-  kPicture,       // drawn by the window's picture
+  kButton,   // never pressed by Enter or Escape
+  kPicture,  // drawn by the window's picture
 };
 
 // A picture drawn from shapes, in pixels from its top left corner; shown at
@@ -62,7 +62,7 @@ std::array<Point, 3> ArrowHead(const Shape& arrow);
 struct Picture {
   int width = 0, height = 0;
   Colour background;
-  std::string fontFamily;  // of its texts
+  std::string fontFamily;     // of its texts
   std::vector<Shape> shapes;  // drawn in order
 };
 
@@ -81,8 +81,8 @@ struct Control {
 };
 
 struct Form {
-  std::string name, caption;  // caption in UTF-8
-  int width = 0, height = 0;  // of the client area, in twips
+  std::string name, caption;      // caption in UTF-8
+  int width = 0, height = 0;      // of the client area, in twips
   std::vector<Control> controls;  // in tab order; the first focusable one has the focus
 
   const Control* Find(std::string_view control) const;

@@ -13,7 +13,7 @@ namespace korvel::form {
 
 class WindowBase : public View {
  public:
-  std::function<void(const std::string& text)> reportError, reportWarnings;
+  std::function<void(const std::string&text)> reportError, reportWarnings;
   std::function<std::optional<std::string>(const std::string& prompt)> askText;
   std::function<std::optional<std::string>(const FileFilter& filter)> openFile;
 

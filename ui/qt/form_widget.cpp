@@ -1,7 +1,7 @@
 #include "ui/qt/form_widget.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,7 +18,9 @@
 namespace korvel::qt {
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QRect Place(const form::TwipsRect& r) {
   return {form::Pixels(r.left), form::Pixels(r.top), form::Pixels(r.width), form::Pixels(r.height)};
@@ -84,9 +86,7 @@ FormWidget::FormWidget(const form::Form& form, QWidget* parent) : QWidget(parent
   }
 
   reportError = [this](const std::string& text) { QMessageBox::warning(this, windowTitle(), FromUtf8(text)); };
-  reportWarnings = [this](const std::string& text) {
-    QMessageBox::information(this, windowTitle(), FromUtf8(text));
-  };
+  reportWarnings = [this](const std::string& text) { QMessageBox::information(this, windowTitle(), FromUtf8(text)); };
   askText = [this](const std::string& prompt) -> std::optional<std::string> {
     bool accepted = false;
     const QString text = QInputDialog::getText(this, QApplication::applicationName(), FromUtf8(prompt),

@@ -18,19 +18,19 @@ inline const form::Picture& ContractPicture() {
 
 inline const form::Form& ContractForm() {
   using form::ControlKind;
-  static const form::Form form{"frmContract",
-                               "Contract",
-                               3000,
-                               2000,
-                               {
-                                   {ControlKind::kLabel, "lblOne", "One line", {120, 120, 1200, 255}},
-                                   {ControlKind::kWrappedLabel, "lblWrapped", "宋体的标签在窄处换行", {120, 450, 1500, 600}},
-                                   {ControlKind::kEdit, "txtField", "initial", {1500, 120, 975, 375}},
-                                   {ControlKind::kCheckBox, "chkCopy", "Copy", {1500, 600, 1200, 375}, Copy},
-                                   {ControlKind::kButton, "cmdGo", "Go", {128, 1400, 1335, 495}, Go},
-                                   {ControlKind::kPicture, "imgKey", "", {1700, 1100, 1000, 800}, nullptr,
-                                    &ContractPicture()},
-                               }};
+  static const form::Form form{
+      "frmContract",
+      "Contract",
+      3000,
+      2000,
+      {
+          {ControlKind::kLabel, "lblOne", "One line", {120, 120, 1200, 255}},
+          {ControlKind::kWrappedLabel, "lblWrapped", "宋体的标签在窄处换行", {120, 450, 1500, 600}},
+          {ControlKind::kEdit, "txtField", "initial", {1500, 120, 975, 375}},
+          {ControlKind::kCheckBox, "chkCopy", "Copy", {1500, 600, 1200, 375}, Copy},
+          {ControlKind::kButton, "cmdGo", "Go", {128, 1400, 1335, 495}, Go},
+          {ControlKind::kPicture, "imgKey", "", {1700, 1100, 1000, 800}, nullptr, &ContractPicture()},
+      }};
   return form;
 }
 

@@ -136,9 +136,9 @@ void FormWindow::CreateControls() {
     }
     const int x = form::Pixels(c.place.left, dpi_), y = form::Pixels(c.place.top, dpi_);
     const int width = form::Pixels(c.place.width, dpi_), height = form::Pixels(c.place.height, dpi_);
-    HWND control = CreateWindowExW(extended, kind, caption.c_str(), style, x, y, width, height, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
-                                   nullptr);
+    HWND control =
+        CreateWindowExW(extended, kind, caption.c_str(), style, x, y, width, height, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance, nullptr);
     HFONT font = messageFont;
     if (c.kind == form::ControlKind::kWrappedLabel) {
       font = CreateChineseLabelFont(dpi_, caption, width, height);
