@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "conv/core/known_tables.h"
 #include "conv/core/model_checks.h"
 
 namespace korvel::conv {
@@ -14,8 +13,12 @@ constexpr std::size_t kTitleCharacter = 10;
 
 }  // namespace
 
-TablePass::TablePass(ModelRead& read, const ReadingPolicy& reading)
-    : state_(read, reading), open_(KnownTables().size(), false) {}
+TablePass::TablePass(ModelRead& read, const ReadingPolicy& reading) : state_(read, reading) {
+  for (const KnownTable& table : KnownTables()) {
+    if (table.KnownTo(reading.reading())) tables_.push_back(&table);
+  }
+  open_.assign(tables_.size(), false);
+}
 
 void TablePass::Handle(const ModelLine& line, int lineNumber) {
   const std::string_view bytes = line.bytes();
@@ -27,12 +30,11 @@ void TablePass::Handle(const ModelLine& line, int lineNumber) {
   OpenTablesTitledIn(line);
   if (!isData) return;
   state_.lineNumber = lineNumber;
-  const std::span<const KnownTable> tables = KnownTables();
   bool inTable = false;
-  for (std::size_t t = 0; t < tables.size(); ++t) {
+  for (std::size_t t = 0; t < tables_.size(); ++t) {
     if (!open_[t]) continue;
     inTable = true;
-    tables[t].read(state_, line);
+    tables_[t]->read(state_, line);
   }
   if (inTable) state_.reading.NoteRecord(bytes, lineNumber, state_.read.result);
 }
@@ -46,11 +48,9 @@ void TablePass::OpenTablesTitledIn(const ModelLine& line) {
   const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
   if (titleAt == ModelLine::npos) return;
   const std::string_view title = line.bytes().substr(titleAt);
-  const std::span<const KnownTable> tables = KnownTables();
-  const Reading reading = state_.reading.reading();
-  for (std::size_t t = 0; t < tables.size(); ++t) {
-    const std::string_view known = tables[t].title;
-    if (title[0] != known[0] || !title.starts_with(known) || !tables[t].KnownTo(reading)) continue;
+  for (std::size_t t = 0; t < tables_.size(); ++t) {
+    const std::string_view known = tables_[t]->title;
+    if (title[0] != known[0] || !title.starts_with(known)) continue;
     if (!state_.reading.TitleEndsBefore(title.substr(known.size()))) continue;
     open_[t] = true;
   }

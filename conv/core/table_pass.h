@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "conv/core/known_tables.h"
 #include "conv/core/model_line.h"
 #include "conv/core/pass_state.h"
 
@@ -24,7 +25,10 @@ class TablePass {
   void OpenTablesTitledIn(const ModelLine& line);
 
   PassState state_;
-  std::vector<bool> open_;  // per known table
+  // The tables this pass's reading knows, in the list's order, chosen once
+  // so that the test of every line looks at them alone.
+  std::vector<const KnownTable*> tables_;
+  std::vector<char> open_;  // per table of tables_
 };
 
 }  // namespace korvel::conv
