@@ -22,6 +22,16 @@ void SectionNumbers(ListWriter& out, const FrameSectionRow& row) {
   out.Real(row.number).Real(row.fc).Real(row.rebarFy).Real(row.t2).Real(row.t3).Real(row.cover).Real(row.barSize);
 }
 
+// A product file written as a whole, to replace the old one when committed.
+template <typename WriteLines>
+std::unique_ptr<OutputFile> WriteListFile(const std::filesystem::path& file, WriteLines writeLines) {
+  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
+  ListWriter out(*target);
+  writeLines(out);
+  out.Flush();
+  return target;
+}
+
 }  // namespace
 
 void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& model) {
@@ -102,11 +112,7 @@ void WriteModelLines(ListWriter& out, const ModelTables& tables) {
 }
 
 std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, const ModelTables& tables) {
-  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
-  ListWriter out(*target);
-  WriteModelLines(out, tables);
-  out.Flush();
-  return target;
+  return WriteListFile(file, [&](ListWriter& out) { WriteModelLines(out, tables); });
 }
 
 void WriteLabelLines(ListWriter& out, const ElementNames& names) {
@@ -121,11 +127,7 @@ void WriteLabelLines(ListWriter& out, const ElementNames& names) {
 }
 
 std::unique_ptr<OutputFile> WriteLabelFile(const std::filesystem::path& file, const ElementNames& names) {
-  auto target = std::make_unique<OutputFile>(file, OutputFile::Mode::kReplaceWhenDone);
-  ListWriter out(*target);
-  WriteLabelLines(out, names);
-  out.Flush();
-  return target;
+  return WriteListFile(file, [&](ListWriter& out) { WriteLabelLines(out, names); });
 }
 
 }  // namespace korvel::conv
