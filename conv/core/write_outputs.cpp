@@ -6,6 +6,7 @@
 
 #include "common/error.h"
 #include "common/list_writer.h"
+#include "common/output_file.h"
 #include "common/system_reason.h"
 #include "conv/core/outputs.h"
 
@@ -16,7 +17,7 @@ namespace {
 void RemoveLabelFile(const std::filesystem::path& folder) {
   std::error_code failed;
   std::filesystem::remove(folder / kLabelFileName, failed);
-  if (failed) throw FileError("无法删除文件", kLabelFileName, SystemReason(failed.value()));
+  if (failed) throw FileError("无法删除文件", DisplayName(folder / kLabelFileName), SystemReason(failed.value()));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/tests/fake_view.h"
 #include "common/tests/temp_folder.h"
+#include "ui/tests/fake_view.h"
 
 namespace korvel::conv {
 namespace {

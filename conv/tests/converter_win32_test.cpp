@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/tests/temp_folder.h"
-#include "common/tests/win32_driver.h"
 #include "conv/core/converter_form.h"
+#include "ui/tests/win32_driver.h"
 
 namespace korvel::conv {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/tests/fake_view.h"
+#include "ui/tests/fake_view.h"
 
 namespace korvel::run {
 namespace {

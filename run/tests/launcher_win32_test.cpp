@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "common/tests/temp_folder.h"
-#include "common/tests/win32_driver.h"
 #include "run/core/launcher_form.h"
+#include "ui/tests/win32_driver.h"
 
 namespace korvel::run {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/tests/win32_driver.h"
 #include "ui/tests/contract_form.h"
+#include "ui/tests/win32_driver.h"
 
 namespace korvel::win32 {
 namespace {
