@@ -389,6 +389,38 @@ TEST_F(Conversion, ClassicReadingCountsContinuationLinesInItsTables) {
   EXPECT_EQ(result.continuationLines.first, "第 2 行");
 }
 
+// A name counts once however often it stands (joint J1 twice, frame B3 and
+// its assignment, which reads as label 0 and goes to the frame to come);
+// Fc and RebarFy 0 are told apart, and only for sections frame elements carry
+// (S3 carries none).
+TEST_F(Conversion, ClassicWarningsCountNamesOnceAndStrengthsOfCarriedSections) {
+  const ConversionResult result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"",
+                                                "   Joint=J1   GlobalX=0   GlobalY=0   GlobalZ=0",
+                                                "   Joint=J1   GlobalX=1   GlobalY=0   GlobalZ=0",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                                                "   Frame=B3   AnalSect=S1   X=1",
+                                                " ",
+                                                "TABLE:  \"CONNECTIVITY - FRAME\"",
+                                                "   Frame=B3   JointI=1   JointJ=2   X=1",
+                                                "   Frame=1   JointI=1   JointJ=2   X=1",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                                                "   Frame=1   AnalSect=S2   X=1",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION PROPERTIES 01 - GENERAL\"",
+                                                "   SectionName=S3   t3=0.6   t2=0.3   X=1",
+                                                " ",
+                                                "TABLE:  \"MATERIAL PROPERTIES 04 - DESIGN CONCRETE\"",
+                                                "   Material=C30   Fc=30000   X=1",
+                                                " "}));
+  EXPECT_EQ(result.nonNumericLabels.count, 2) << "J1 and B3";
+  EXPECT_EQ(result.nonNumericLabels.first, "\"J1\"，第 2 行");
+  EXPECT_EQ(result.sectionsWithoutFc.count, 0);
+  EXPECT_EQ(result.sectionsWithoutRebarFy.count, 2);
+  EXPECT_EQ(result.sectionsWithoutRebarFy.first, "\"S1\"");
+}
+
 TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
   ConversionOptions options;
   options.reading = ReadingChoice::kModern;
