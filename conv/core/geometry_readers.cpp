@@ -151,7 +151,7 @@ RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rule
       surface = value.number;
     } else if (k == kVolume) {
       const double thickness = surface == 0 ? 0 : value.number / surface;
-      if (!std::isfinite(thickness)) throw OverflowError("墙板厚度（Volume/AreaArea）超出双精度数的范围");
+      if (!std::isfinite(thickness)) throw OverflowError("面单元厚度（Volume/AreaArea）超出双精度数的范围");
       area.thickness = thickness;
     } else {
       (k == kArea ? area.label : area.joints[k - kJoint1]) =

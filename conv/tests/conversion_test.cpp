@@ -94,13 +94,18 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
   folder_.Write("out.txt", "old");
   folder_.Write("debug.txt", "log");
   folder_.Write("labels.txt", "names");
-  for (const std::string& model : {std::string(), Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}),
-                                   std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
+  // Each says how to get a model: export it from SAP2000.
+  const std::pair<std::string, const char*> refused[] = {
+      {std::string(), "model.s2k\"：文件是空的"},
+      {Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}), "model.s2k\"：不是 SAP2000 文本模型"},
+      {std::string("\0\x03SDB TABLE:\n\xFF", 14), "model.s2k\"：不是 SAP2000 文本模型"}};
+  for (const auto& [model, what] : refused) {
     try {
       Convert(model);
       FAIL() << "converted";
     } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
+      EXPECT_TRUE(std::string(e.what()).ends_with("（文件 > 导出 > SAP2000 .s2k 文本文件）")) << e.what();
     }
     EXPECT_EQ(Out(), "old");
     EXPECT_EQ(Debug(), "log");
