@@ -10,6 +10,9 @@ namespace korvel::cli {
 inline constexpr int kDone = 0;
 inline constexpr int kJobFailed = 1;
 inline constexpr int kUsageError = 2;
+// korvel convert: debug.txt and out.txt are written, but Plakon.exe could not
+// be started, so data.mfd was not made.
+inline constexpr int kToolNotStarted = 3;
 
 using Arguments = std::vector<std::string_view>;
 

@@ -9,19 +9,21 @@ namespace korvel::cli {
 
 namespace {
 constexpr char kHelp[] =
-    "usage: korvel convert [--no-tool] [--classic | --modern] MODEL.s2k\n"
+    "用法：korvel convert [--no-tool] [--classic | --modern] 模型.s2k\n"
     "\n"
-    "Converts the SAP2000 text model MODEL.s2k (or a CSiBridge MODEL.b2k) as\n"
-    "TRELVO's start button does:\n"
-    "writes debug.txt and out.txt in the current folder, then starts Plakon.exe\n"
-    "(looked for beside korvel, then on PATH). --no-tool skips that start.\n"
+    "与 TRELVO 的\"开始转换\"相同，转换 SAP2000 文本模型（或 CSiBridge 的 .b2k 模型）：\n"
+    "在当前文件夹中写出 debug.txt 和 out.txt，再启动 Plakon.exe 生成 data.mfd\n"
+    "（先在 korvel 所在的文件夹中找，再到 PATH 列出的文件夹中找）。\n"
+    "--no-tool 不启动 Plakon.exe。\n"
     "\n"
-    "A model that declares SAP2000 12 or later, or CSiBridge, in PROGRAM CONTROL\n"
-    "is read the modern way, any other the classic way; --classic or --modern\n"
-    "forces one. A model that names elements also gets labels.txt. A file with\n"
-    "no line starting a table is refused and nothing is written.\n"
-    "Warnings (a suspect result, input cut at 1,000,000 items, section names\n"
-    "beyond 10,000, a failed start of Plakon.exe) go to standard error.\n";
+    "模型在 PROGRAM CONTROL 表中声明 SAP2000 12 或更新版本（或 CSiBridge）时按新版读法\n"
+    "读取，否则按旧版读法；--classic（旧版读法）或 --modern（新版读法）指定读法。\n"
+    "模型以名称作标签时另写出 labels.txt。没有一行以 TABLE: 开始的文件不是文本模型，\n"
+    "不转换，什么也不写。\n"
+    "警告（结果可疑、模型超过 1,000,000 项、截面名称超过 10,000 个、无法启动 Plakon.exe）\n"
+    "写到标准错误，以\"korvel: 警告：\"开头。\n"
+    "退出状态：0 完成，1 转换失败（out.txt 保持原样），2 用法有误，\n"
+    "3 debug.txt 和 out.txt 已写出，但无法启动 Plakon.exe，没有生成 data.mfd。\n";
 }
 
 int RunConvert(const Arguments& args) {
@@ -33,21 +35,26 @@ int RunConvert(const Arguments& args) {
     if (arg == "--no-tool") {
       options.startTool = false;
     } else if (arg == "--classic" || arg == "--modern") {
-      if (options.reading != conv::ReadingChoice::kFromModel) return UsageError("convert: one reading at most", kHelp);
+      if (options.reading != conv::ReadingChoice::kFromModel) {
+        return UsageError("--classic 和 --modern 只能给出一个", kHelp);
+      }
       options.reading = arg == "--classic" ? conv::ReadingChoice::kClassic : conv::ReadingChoice::kModern;
     } else if (arg.starts_with("--")) {
-      return UsageError("convert: unknown option", kHelp);
+      return UsageError(Words("convert 命令没有 ", Quoted(arg), " 这个选项"), kHelp);
+    } else if (++models > 1) {
+      return UsageError(Words("convert 只转换一个模型文件，多出了 ", Quoted(arg)), kHelp);
     } else {
       model = arg;
-      ++models;
     }
   }
-  if (models != 1) return UsageError("convert takes one model file", kHelp);
-  return ReportErrors([&] {
-    for (const std::string& warning : conv::SAP2KREAD(model, conv::kCurrentFolder, options).Warnings()) {
-      std::fprintf(stderr, "korvel: warning: %s\n", warning.c_str());
-    }
+  if (models == 0) return UsageError("convert 需要一个模型文件（如 model.s2k）", kHelp);
+  bool toolNotStarted = false;
+  const int status = ReportErrors([&] {
+    const conv::ConversionResult result = conv::SAP2KREAD(model, conv::kCurrentFolder, options);
+    for (const std::string& warning : result.Warnings()) std::fprintf(stderr, "korvel: 警告：%s\n", warning.c_str());
+    toolNotStarted = result.toolStartTried && !result.toolStart.started;
   });
+  return status == kDone && toolNotStarted ? kToolNotStarted : status;
 }
 
 }  // namespace korvel::cli

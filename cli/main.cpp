@@ -9,21 +9,22 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/error.h"
 #include "common/system_reason.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: korvel [--help] [--version] COMMAND ...\n"
+    "用法：korvel [--help] [--version] 命令 ...\n"
     "\n"
-    "Runs the jobs of the KORVEL tool set in the current folder:\n"
-    "  pre SECTION        write matcode0.txt from a section file (- reads standard input)\n"
-    "  convert MODEL.s2k  write debug.txt and out.txt from a SAP2000 text model, start Plakon.exe\n"
-    "  run JOB.dat        start the solver korvel_2005r2_027.exe on a job\n"
-    "  plot section|model draw matcode0.txt or out.txt as an SVG picture\n"
+    "在当前文件夹中完成 KORVEL 的各项工作：\n"
+    "  pre 截面文件         由截面文件写出 matcode0.txt（- 表示从标准输入读取）\n"
+    "  convert 模型.s2k     由 SAP2000 文本模型写出 debug.txt 和 out.txt，再启动 Plakon.exe\n"
+    "  run 作业.dat         启动求解程序 korvel_2005r2_027.exe 计算作业\n"
+    "  plot section|model   把 matcode0.txt 或 out.txt 画成 SVG 图，供目视检查\n"
     "\n"
-    "korvel COMMAND --help describes a command. Exit status: 0 done, 1 the job failed,\n"
-    "2 wrong usage.\n";
+    "korvel 命令 --help 说明该命令。退出状态：0 完成，1 工作失败，2 用法有误，\n"
+    "3 convert 已写出 out.txt，但无法启动 Plakon.exe，没有生成 data.mfd\n";
 
 int Run(std::vector<std::string_view> args) {
   if (args.empty()) {
@@ -43,8 +44,8 @@ int Run(std::vector<std::string_view> args) {
   for (const korvel::cli::Command& c : korvel::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "korvel: unknown command \"%.*s\"; see korvel --help\n", static_cast<int>(command.size()),
-               command.data());
+  std::fprintf(stderr, "korvel: 没有 \"%s\" 这个命令\n", korvel::Excerpt(command).c_str());
+  std::fputs(kUsage, stderr);
   return korvel::cli::kUsageError;
 }
 

@@ -1,6 +1,8 @@
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -19,18 +21,17 @@ namespace korvel::cli {
 
 namespace {
 constexpr char kHelp[] =
-    "usage: korvel plot section [matcode0.txt] [-o FILE.svg]\n"
-    "       korvel plot model [out.txt] [-o FILE.svg]\n"
+    "用法：korvel plot section [matcode0.txt] [-o 图.svg]\n"
+    "      korvel plot model [out.txt] [-o 图.svg]\n"
     "\n"
-    "Draws a file the tool set wrote as an SVG picture to check by eye.\n"
-    "section: the 36 fibers coloured by their concrete, the 4 bars to scale, the\n"
-    "axes through the centroid and a legend of the values (default in\n"
-    "matcode0.txt, out matcode0.svg). model: an axonometric view, the plan and\n"
-    "two elevations, elements coloured by section; elements without a section\n"
-    "or with missing joints in red (default in out.txt, out model.svg).\n"
-    "-o - (or /dev/stdout) writes the picture to standard output; any other\n"
-    "FILE.svg must be a regular file or a new one, never a device or a pipe.\n"
-    "A malformed input is an error naming its line; no picture is left then.\n";
+    "把工具写出的文件画成 SVG 图，供目视检查。\n"
+    "section：36 根混凝土纤维按所取的混凝土数值着色（外圈取核心区混凝土的数值，\n"
+    "内部取保护层混凝土的数值），4 根钢筋按面积比例画出，另有形心轴和数值图例\n"
+    "（默认读 matcode0.txt，写 matcode0.svg）。\n"
+    "model：轴测图、平面图和两个立面图，单元按截面着色；没有截面、截面号超出截面表\n"
+    "或节点不在节点表中的单元画成红色（默认读 out.txt，写 model.svg）。\n"
+    "-o -（或 /dev/stdout）把图写到标准输出；其他输出文件必须是普通文件或新文件，\n"
+    "不能是设备或管道。输入文件有误时报告出错的行，不留下图。\n";
 
 // Standard output is written as it stands (a pipe, a terminal, a file it was
 // redirected to); main reports a failed write.
@@ -48,7 +49,9 @@ void WriteStandardOutput(const std::string& picture) {
 int RunPlot(const Arguments& args) {
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) return PrintHelp(kHelp);
   if (args.empty() || (args[0] != "section" && args[0] != "model")) {
-    return UsageError("plot takes section or model", kHelp);
+    return UsageError(args.empty() ? std::string("plot 后面应是 section 或 model")
+                                   : Words("plot 后面应是 section 或 model，而不是 ", Quoted(args[0])),
+                      kHelp);
   }
   const bool section = args[0] == "section";
   std::string input = section ? "matcode0.txt" : "out.txt", output = section ? "matcode0.svg" : "model.svg";
@@ -56,17 +59,24 @@ int RunPlot(const Arguments& args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") return PrintHelp(kHelp);
     if (args[i] == "-o") {
-      if (++i == args.size()) return UsageError("plot: -o needs a file name", kHelp);
+      if (++i == args.size()) return UsageError("-o 后面缺少输出文件名（如 -o model.svg）", kHelp);
       output = args[i];
     } else if (args[i].starts_with("-")) {
-      return UsageError("plot: unknown option", kHelp);
+      return UsageError(Words("plot 命令没有 ", Quoted(args[i]), " 这个选项"), kHelp);
+    } else if (++inputs > 1) {
+      return UsageError(Words("plot 只画一个文件，多出了 ", Quoted(args[i])), kHelp);
     } else {
       input = args[i];
-      ++inputs;
     }
   }
-  if (inputs > 1) return UsageError("plot takes one input file", kHelp);
   return ReportErrors([&] {
+    // The file is written by an earlier step of the tool set: say which.
+    std::error_code unknown;
+    if (!std::filesystem::exists(std::filesystem::path(input), unknown) && !unknown) {
+      throw FileError("无法读取文件", input,
+                      section ? "文件不存在，请先用 KORVEL_PRE 或 korvel pre 写出 matcode0.txt"
+                              : "文件不存在，请先用 TRELVO 或 korvel convert 转换模型");
+    }
     std::string picture;
     if (section) {
       picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input),

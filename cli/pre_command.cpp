@@ -15,20 +15,20 @@ namespace {
 constexpr std::size_t kSectionFileLimit = 1 << 20;
 
 constexpr char kHelp[] =
-    "usage: korvel pre SECTION\n"
+    "用法：korvel pre 截面文件\n"
     "\n"
-    "Writes matcode0.txt in the current folder for the section described in the\n"
-    "file SECTION (- for standard input): one Name=value per line, names\n"
-    "LengthX LengthY Modulus Cover, Core.fc Core.eps0 Core.sigu Core.epsu Core.E0,\n"
-    "Cover.fc ... Cover.E0, Bar1.Es Bar1.fy Bar1.As ... Bar4.As. A value is read\n"
-    "like a field of KORVEL_PRE; a name not given counts as 0. Blank lines and\n"
-    "lines starting with # are passed over; a file that gives no name at all is\n"
-    "refused.\n";
+    "按截面文件描述的截面，在当前文件夹中写出 matcode0.txt（截面文件为 - 时读标准输入）。\n"
+    "每行一个 名称=数值，名称有 LengthX LengthY Modulus Cover，\n"
+    "Core.fc Core.eps0 Core.sigu Core.epsu Core.E0（核心区混凝土），\n"
+    "Cover.fc ... Cover.E0（保护层混凝土），Bar1.Es Bar1.fy Bar1.As ... Bar4.As（钢筋）。\n"
+    "数值的读法与 KORVEL_PRE 的输入框相同；没有给出的名称记为 0。空行和以 # 开头的行\n"
+    "不读；一个名称也没有给出的文件不接受。\n";
 }  // namespace
 
 int RunPre(const Arguments& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return PrintHelp(kHelp);
-  if (args.size() != 1) return UsageError("pre takes one section file", kHelp);
+  if (args.empty()) return UsageError("pre 需要一个截面文件（如 column.section，- 表示标准输入）", kHelp);
+  if (args.size() > 1) return UsageError(Words("pre 只读一个截面文件，多出了 ", Quoted(args[1])), kHelp);
   const std::string name(args[0]);
   return ReportErrors([&] {
     InputFile file =

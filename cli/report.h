@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 
 #include "cli/commands.h"
@@ -15,11 +16,22 @@ inline int PrintHelp(std::string_view help) {
   return kDone;
 }
 
-inline int UsageError(const char* problem, std::string_view help) {
-  std::fprintf(stderr, "korvel: %s\n", problem);
+inline int UsageError(const std::string& problem, std::string_view help) {
+  std::fprintf(stderr, "korvel: %s\n", problem.c_str());
   std::fwrite(help.data(), 1, help.size(), stderr);
   return kUsageError;
 }
+
+// A message of pieces, joined from the first on.
+template <typename... Pieces>
+std::string Words(const Pieces&... pieces) {
+  std::string words;
+  ((words += pieces), ...);
+  return words;
+}
+
+// An argument of the command line as a message quotes it.
+inline std::string Quoted(std::string_view argument) { return Words("\"", Excerpt(argument), "\""); }
 
 // Runs a job; an error becomes one line on standard error and status 1.
 template <typename Job>

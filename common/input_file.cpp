@@ -111,7 +111,8 @@ void InputFile::CheckUnchanged() const {
 #else
   const auto now = StateOfOpenFile(fileno(file_));
 #endif
-  if (!now || !now->SameContentStateAs(opened_)) Fail(what_ + "在读取时被改动");
+  if (!now || !now->SameContentStateAs(opened_))
+    Fail("文件在读取时被改动，请等正在保存它的程序（如 SAP2000）保存完毕后再试一次");
 }
 
 void InputFile::Fail(const std::string& reason) const { throw FileError("无法读取" + what_, name_, reason); }

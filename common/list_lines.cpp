@@ -65,7 +65,7 @@ std::vector<double> ListLines::Numbers(std::size_t n, const std::string& what) {
       error = std::errc();
     }
     if (item.empty() || error != std::errc() || end != item.data() + item.size() || !std::isfinite(value)) {
-      Fail(what + "中的 \"" + Excerpt(item) + "\" 不是数");
+      Fail(what + "中的 \"" + Excerpt(item) + "\" 不是数值");
     }
     values.push_back(value);
     if (comma == std::string_view::npos) break;
@@ -78,7 +78,7 @@ std::vector<double> ListLines::Numbers(std::size_t n, const std::string& what) {
 
 std::size_t ListLines::Count(const std::string& what) {
   const double value = Numbers(1, what)[0];
-  if (value < 0 || value != std::floor(value) || value > 1e15) Fail(what + "不是个数");
+  if (value < 0 || value != std::floor(value) || value > 1e15) Fail(what + "应是不小于 0 的整数");
   return static_cast<std::size_t>(value);
 }
 

@@ -316,7 +316,7 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::Write(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("写入失败", SystemReason(errno));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("无法写完", SystemReason(errno));
 }
 
 void OutputFile::Commit() {
@@ -338,7 +338,7 @@ void OutputFile::Commit() {
     std::filesystem::remove(written_, ignored);
   }
   if (renamed) Fail("无法替换", SystemReason(renamed.value()));
-  Fail("写入失败", SystemReason(failure));
+  Fail("无法写完", SystemReason(failure));
 }
 
 void OutputFile::Fail(const std::string& what, const std::string& reason) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/output_file.h"
 #include "common/program_start.h"
 #include "common/system_reason.h"
 
@@ -16,12 +17,6 @@ namespace {
 bool IsRegularFile(const std::filesystem::path& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::filesystem::path OwnFolder() {
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : self.parent_path();
 }
 
 // The own folder first, then PATH; relative PATH entries would mean the
@@ -42,7 +37,7 @@ Located Locate(const std::string& program) {
     if (found.notExecutable.empty()) found.notExecutable = candidate;
     return false;
   };
-  if (const auto own = OwnFolder(); !own.empty() && consider(own / program)) return found;
+  if (const auto own = ProgramFolder(); !own.empty() && consider(own / program)) return found;
   const char* path = std::getenv("PATH");
   std::string_view folders = path ? path : "";
   while (!folders.empty()) {
@@ -56,13 +51,22 @@ Located Locate(const std::string& program) {
 
 }  // namespace
 
+std::filesystem::path ProgramFolder() {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : self.parent_path();
+}
+
 StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::filesystem::path& folder) {
   const Located located = Locate(program);
   if (located.executable.empty() && !located.notExecutable.empty()) {
-    return {false, program + "：" + located.notExecutable.string() + " 没有执行权限"};
+    std::string problem = "\"";
+    problem += DisplayName(located.notExecutable);
+    problem += "\" 没有执行权限";
+    return {false, problem};
   }
-  if (located.executable.empty()) return {false, "找不到程序 " + program};
+  if (located.executable.empty()) return {false, "找不到 " + program, true};
   const std::filesystem::path& file = located.executable;
 
   std::vector<std::string> strings{program};
@@ -104,7 +108,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   while ((got = ::read(pipeEnds[0], &error, sizeof error)) < 0 && errno == EINTR) {
   }
   ::close(pipeEnds[0]);
-  if (got == static_cast<ssize_t>(sizeof error)) return {false, program + "：" + SystemReason(error)};
+  if (got == static_cast<ssize_t>(sizeof error)) return {false, SystemReason(error)};
   return {true, {}};
 }
 

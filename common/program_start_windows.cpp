@@ -30,6 +30,19 @@ std::string SystemMessage(DWORD error) {
 
 }  // namespace
 
+std::filesystem::path ProgramFolder() {
+  std::wstring file(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, file.data(), static_cast<DWORD>(file.size()));
+    if (length == 0) return {};
+    if (length < file.size()) {
+      file.resize(length);
+      return std::filesystem::path(file).parent_path();
+    }
+    file.resize(file.size() * 2);
+  }
+}
+
 // Arguments arrive as UTF-8; the command line is narrow, in code page 936 as
 // on the Chinese systems the tool set is made for. The search is Windows' own.
 StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
@@ -38,7 +51,7 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   try {
     commandLine = Utf8ToCp936(WindowsCommandLine(program, args));
   } catch (const Error& e) {
-    return {false, program + "：" + e.what()};
+    return {false, e.what()};
   }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -48,7 +61,9 @@ StartResult StartProgram(const std::string& program, const std::vector<std::stri
   const std::string folderName = folder.string();
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folderName.empty() ? nullptr : folderName.c_str(), &startup, &process)) {
-    return {false, program + "：" + SystemMessage(GetLastError())};
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {false, "找不到 " + program, true};
+    return {false, SystemMessage(error)};
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);

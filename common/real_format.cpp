@@ -48,7 +48,7 @@ bool AppendShortDecimal(std::string& out, double v) {
 }  // namespace
 
 void AppendReal(std::string& out, double v) {
-  if (!std::isfinite(v)) throw Error("无法写出的数值（无穷大或不是数）");
+  if (!std::isfinite(v)) throw Error("数值是无穷大或非数（NaN），无法写出");
   if (v == 0) {
     out += '0';
     return;

@@ -60,7 +60,7 @@ TEST_F(KorvelCommand, PreRejectsAnUnknownNameWithItsLineAndWritesNothing) {
 TEST_F(KorvelCommand, PreOverflowLeavesTheOldFile) {
   folder_.Write("matcode0.txt", "old");
   EXPECT_EQ(Korvel("pre -", "Cover=1e400\n"), 1);
-  EXPECT_NE(err_.find("第 1 行：Cover"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("第 1 行：Cover 的数值"), std::string::npos) << err_;
   EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
 }
 
@@ -98,7 +98,7 @@ TEST_F(KorvelCommand, ConvertWritesTheSameBytesAsTheLibrary) {
   EXPECT_EQ(folder_.Read("out.txt"), TempFolder::ReadFile(model + "/out.txt"));
   EXPECT_EQ(folder_.Read("debug.txt"), TempFolder::ReadFile(model + "/debug.txt"));
   // The model continues a record on the next line, which the classic reading splits.
-  EXPECT_EQ(err_, "korvel: warning: 1 行以 \" _\" 续行，旧版读法把下一行当作单独的记录（第一个：第 11 行）\n");
+  EXPECT_EQ(err_, "korvel: 警告：1 行以 \" _\" 续行，旧版读法把下一行当作单独的记录（如 第 11 行）\n");
   EXPECT_FALSE(folder_.Has("data.mfd"));
 }
 
@@ -139,14 +139,19 @@ TEST_F(KorvelCommand, ConvertReportsAnUnwritableModelFile) {
   EXPECT_NE(err_.find("out.txt"), std::string::npos) << err_;
 }
 
-TEST_F(KorvelCommand, ConvertWarnsAboutAMissingTool) {
+// The files written stay; the status and the warning say that data.mfd was
+// not made and where Plakon.exe is looked for.
+TEST_F(KorvelCommand, ConvertWarnsAboutAMissingToolWithItsOwnStatus) {
   TempFolder alone;
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
   folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
   RecordingProgram unrelated("unrelated");
-  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
-  EXPECT_NE(err_.find("Plakon.exe"), std::string::npos) << err_;
-  EXPECT_TRUE(folder_.Has("out.txt"));
+  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 3);
+  EXPECT_EQ(err_,
+            "korvel: 警告：out.txt 中没有单元：模型里既没有框架单元，也没有面单元\n"
+            "korvel: 警告：没有生成 data.mfd：找不到 Plakon.exe，请把 Plakon.exe 放在本程序所在的文件夹（\"" +
+                alone.path().string() + "\"）或 PATH 列出的某个文件夹中\n");
+  EXPECT_TRUE(folder_.Has("out.txt") && folder_.Has("debug.txt"));
 }
 
 TEST_F(KorvelCommand, ConvertNamesAToolThatCannotBeExecuted) {
@@ -154,8 +159,11 @@ TEST_F(KorvelCommand, ConvertNamesAToolThatCannotBeExecuted) {
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
   alone.Write("Plakon.exe", "#!/bin/sh\n");  // there, but without execute permission
   folder_.Write("m.s2k", "TABLE:  \"PROGRAM CONTROL\"\r\n");
-  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 0);
-  EXPECT_NE(err_.find("没有执行权限"), std::string::npos) << err_;
+  EXPECT_EQ(Korvel("convert m.s2k", "", alone.Path("korvel").string()), 3);
+  EXPECT_NE(
+      err_.find("没有生成 data.mfd：无法启动 Plakon.exe（\"" + alone.Path("Plakon.exe").string() + "\" 没有执行权限）"),
+      std::string::npos)
+      << err_;
 }
 
 TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
@@ -168,6 +176,17 @@ TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   EXPECT_EQ(Korvel("run a.d", "", alone.Path("korvel").string()), 1);
   EXPECT_EQ(Korvel("run '" + alone.Path("job.dat").string() + "'", "", alone.Path("korvel").string()), 1);
   EXPECT_NE(err_.find("作业文件必须在工作文件夹中"), std::string::npos) << err_;
+}
+
+TEST_F(KorvelCommand, RunSaysWhereToPutAMissingSolver) {
+  TempFolder alone;
+  std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));
+  RecordingProgram unrelated("unrelated");
+  EXPECT_EQ(Korvel("run frame1.dat", "", alone.Path("korvel").string()), 1);
+  EXPECT_EQ(err_,
+            "korvel: 无法启动求解程序（korvel_2005r2_027.exe -j frame1）：找不到 korvel_2005r2_027.exe；请把 "
+            "korvel_2005r2_027.exe 放在本程序所在的文件夹（\"" +
+                alone.path().string() + "\"）或 PATH 列出的某个文件夹中\n");
 }
 
 TEST_F(KorvelCommand, PlotDrawsTheFilesOfTheCurrentFolder) {
@@ -187,6 +206,8 @@ TEST_F(KorvelCommand, PlotOfAMalformedFileNamesTheLineAndLeavesNoPicture) {
   EXPECT_EQ(err_.find('\n'), err_.size() - 1) << "one line";
   EXPECT_EQ(Korvel("plot section missing.txt"), 1);
   EXPECT_NE(err_.find("missing.txt"), std::string::npos) << err_;
+  EXPECT_EQ(Korvel("plot model other.txt"), 1);
+  EXPECT_EQ(err_, "korvel: 无法读取文件 \"other.txt\"：文件不存在，请先用 TRELVO 或 korvel convert 转换模型\n");
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{"out.txt"});
   EXPECT_EQ(Korvel("plot"), 2);
   EXPECT_EQ(Korvel("plot model -o"), 2);
@@ -201,13 +222,28 @@ TEST_F(KorvelCommand, PlotWritesToStandardOutputOnRequest) {
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{"matcode0.txt"});
 }
 
+// Usage errors name what is wrong, in Chinese, before the command's help.
 TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_EQ(Korvel(""), 2);
-  EXPECT_EQ(Korvel("frobnicate"), 2);
-  EXPECT_EQ(Korvel("pre"), 2);
-  EXPECT_EQ(Korvel("convert --fast m.s2k"), 2);
+  const std::pair<const char*, const char*> wrong[] = {
+      {"frobnicate", "没有 \"frobnicate\" 这个命令"},
+      {"pre", "pre 需要一个截面文件"},
+      {"pre a b", "多出了 \"b\""},
+      {"convert --fast m.s2k", "convert 命令没有 \"--fast\" 这个选项"},
+      {"convert --classic --modern m.s2k", "--classic 和 --modern 只能给出一个"},
+      {"convert a.s2k b.s2k", "多出了 \"b.s2k\""},
+      {"run", "run 需要一个作业文件"},
+      {"plot view", "而不是 \"view\""},
+      {"plot model -x", "plot 命令没有 \"-x\" 这个选项"},
+  };
+  for (const auto& [args, named] : wrong) {
+    EXPECT_EQ(Korvel(args), 2) << args;
+    EXPECT_TRUE(err_.starts_with("korvel: ")) << err_;
+    EXPECT_NE(err_.substr(0, err_.find('\n')).find(named), std::string::npos) << err_;
+    EXPECT_NE(err_.find("用法：korvel"), std::string::npos) << "the help follows: " << err_;
+  }
   EXPECT_EQ(Korvel("--help"), 0);
-  EXPECT_NE(out_.find("usage: korvel"), std::string::npos);
+  EXPECT_NE(out_.find("用法：korvel"), std::string::npos);
   EXPECT_EQ(Korvel("convert --help"), 0);
   EXPECT_NE(out_.find("--no-tool"), std::string::npos);
   EXPECT_EQ(Korvel("--version"), 0);

@@ -45,9 +45,12 @@ struct ConversionResult {
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
   bool noElements = false;  // neither a frame nor an area
-  Suspects jointsWithoutCoordinates, unmatchedAssignments, sectionsWithoutStrength, unknownBars, nonNumericLabels,
-      continuationLines, missingJoints, designedSections;
-  Suspects numberedNames;       // the modern reading's: distinct names, listed in labels.txt
+  Suspects jointsWithoutCoordinates, unmatchedAssignments, unknownBars, nonNumericLabels, continuationLines,
+      missingJoints, designedSections;
+  // Frame sections that frame elements carry, with Fc or RebarFy 0.
+  Suspects sectionsWithoutFc, sectionsWithoutRebarFy;
+  Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
+  // nonNumericLabels counts distinct label texts of each kind, as numberedNames does.
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;
   StartResult toolStart;

@@ -12,8 +12,11 @@ namespace korvel::conv {
 namespace {
 
 // Remembers the first label value whose text is not a number.
-void CheckLabel(const FieldValue& value, RecordNotes& notes) {
-  if (notes.nonNumericLabel.empty() && !IsPlainNumber(value.text)) notes.nonNumericLabel = value.text;
+void CheckLabel(const FieldValue& value, ElementKind kind, RecordNotes& notes) {
+  if (notes.nonNumericLabel.empty() && !IsPlainNumber(value.text)) {
+    notes.nonNumericLabel = value.text;
+    notes.nonNumericKind = kind;
+  }
 }
 
 bool SameWord(std::string_view a, std::string_view b) {
@@ -41,11 +44,14 @@ std::pair<double, double> CosSinOfDegrees(double degrees) {
 
 double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& rules, RecordNotes& notes) {
   if (!rules.names) {
-    CheckLabel(value, notes);
+    CheckLabel(value, kind, notes);
     return value.number;
   }
   const double label = rules.names->Label(kind, value.text, value.number);
-  if (std::isnan(label) && notes.nonNumericLabel.empty()) notes.nonNumericLabel = value.text;
+  if (std::isnan(label) && notes.nonNumericLabel.empty()) {
+    notes.nonNumericLabel = value.text;
+    notes.nonNumericKind = kind;
+  }
   return label;
 }
 
@@ -60,7 +66,7 @@ RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
   ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
     *fields[k] = value.number;
     if (k == 0) {
-      CheckLabel(value, notes);
+      CheckLabel(value, ElementKind::kJoint, notes);
     } else {
       coordinates |= 1 << k;
     }
@@ -145,7 +151,7 @@ RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rule
       surface = value.number;
     } else if (k == kVolume) {
       const double thickness = surface == 0 ? 0 : value.number / surface;
-      if (!std::isfinite(thickness)) throw OverflowError("墙板厚度（Volume/AreaArea）超出双精度数的范围");
+      if (!std::isfinite(thickness)) throw OverflowError("面单元厚度（Volume/AreaArea）超出双精度数的范围");
       area.thickness = thickness;
     } else {
       (k == kArea ? area.label : area.joints[k - kJoint1]) =

@@ -1,5 +1,8 @@
 #include "conv/core/model_checks.h"
 
+#include <cmath>
+#include <vector>
+
 #include "common/real_format.h"
 #include "conv/core/label_index.h"
 #include "conv/core/warning_text.h"
@@ -19,7 +22,7 @@ void NoteMissingJoints(const ModelTables& tables, ConversionResult& result) {
     const Frame& frame = tables.frames.Row(r);
     for (const double joint : {frame.jointI, frame.jointJ}) {
       if (joints.Find(joint)) continue;
-      note("框架 ", frame.label, joint);
+      note("框架单元 ", frame.label, joint);
       break;
     }
   }
@@ -27,7 +30,7 @@ void NoteMissingJoints(const ModelTables& tables, ConversionResult& result) {
     const Area& area = tables.areas.Row(r);
     for (std::size_t c = 0; c < area.joints.size(); ++c) {
       if (joints.Find(area.joints[c]) || (c == 3 && area.joints[c] == 0)) continue;
-      note("墙板 ", area.label, area.joints[c]);
+      note("面单元 ", area.label, area.joints[c]);
       break;
     }
   }
@@ -43,14 +46,24 @@ void NoteWholeModelSuspects(PassState& pass) {
     const LoggedAssignment& assignment = progress.assignments[i];
     if (assignment.found) continue;
     const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
-    result.unmatchedAssignments.Note([&] { return (onFrame ? "框架 " : "墙板 ") + FormatReal(assignment.label); });
+    result.unmatchedAssignments.Note(
+        [&] { return (onFrame ? "框架单元 " : "面单元 ") + FormatReal(assignment.label); });
+  }
+  // A section no frame element carries reaches no element of the analysis.
+  std::vector<bool> carried(static_cast<std::size_t>(tables.frameSections.count()) + 1);
+  for (int r = 1; r <= tables.frames.count(); ++r) {
+    const double section = tables.frames.Row(r).section;
+    if (section >= 1 && section < static_cast<double>(carried.size()) && section == std::floor(section)) {
+      carried[static_cast<std::size_t>(section)] = true;
+    }
   }
   for (int m = 1; m <= tables.frameSections.count(); ++m) {
     const FrameSectionRow row = tables.sectionInfo.Row(m);
-    if (row.fc != 0 && row.rebarFy != 0) continue;
+    if (!carried[static_cast<std::size_t>(m)] || (row.fc != 0 && row.rebarFy != 0)) continue;
     const std::string& name = tables.frameSections.Name(m);
     if (!pass.reading.NeedsStrength(name, pass.links)) continue;
-    result.sectionsWithoutStrength.Note([&] { return ModelText(name); });
+    if (row.fc == 0) result.sectionsWithoutFc.Note([&] { return QuotedModelText(name); });
+    if (row.rebarFy == 0) result.sectionsWithoutRebarFy.Note([&] { return QuotedModelText(name); });
   }
   NoteMissingJoints(tables, result);
   result.noElements = tables.frames.count() == 0 && tables.areas.count() == 0;

@@ -28,6 +28,8 @@ class ModelInput {
   // start one within their first lines, so only a file without one is read
   // through.
   virtual bool StartsATable() = 0;
+  // Whether the model holds no byte at all (SAP2000 stopped before writing).
+  virtual bool IsEmpty() const = 0;
 };
 
 class ModelFileInput final : public ModelInput {
@@ -39,6 +41,7 @@ class ModelFileInput final : public ModelInput {
   LineSource& FromStart() override;
   int DeclaredInTail() override;
   bool StartsATable() override;
+  bool IsEmpty() const override { return file_->size() == 0; }
 
   const InputFile& file() const { return *file_; }
 
@@ -57,6 +60,7 @@ class ModelTextInput final : public ModelInput {
   LineSource& FromStart() override;
   int DeclaredInTail() override;
   bool StartsATable() override;
+  bool IsEmpty() const override { return text_.empty(); }
 
  private:
   std::string_view text_;

@@ -58,8 +58,13 @@ std::unique_ptr<ModelRead> NewRead(Reading reading, const ConversionOptions& opt
 
 void RefuseWithoutTables(ModelInput& model) {
   if (model.StartsATable()) return;
+  if (model.IsEmpty()) {
+    throw FileError("模型文件", model.name(),
+                    "文件是空的，请在 SAP2000 中重新导出模型（文件 > 导出 > SAP2000 .s2k 文本文件）");
+  }
   throw FileError("模型文件", model.name(),
-                  "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始");
+                  "不是 SAP2000 文本模型（或是 SAP2000 9 以前的格式），其中没有一行以 TABLE: 开始；"
+                  "请在 SAP2000 中导出 .s2k 文本文件（文件 > 导出 > SAP2000 .s2k 文本文件）");
 }
 
 std::unique_ptr<ModelRead> ReadModel(ModelInput& model, const ConversionOptions& options) {

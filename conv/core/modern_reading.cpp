@@ -72,10 +72,10 @@ class Modern final : public ReadingPolicy {
     }
     const UnknownBars unknown = ApplySectionLinks(pass.links, read.tables.frameSections, read.tables.sectionInfo);
     result.unknownBars.count = unknown.count;
-    result.unknownBars.first = ModelText(unknown.first);
+    result.unknownBars.first = QuotedModelText(unknown.first);
     for (int m = 1; m <= read.tables.frameSections.count(); ++m) {
       const std::string& name = read.tables.frameSections.Name(m);
-      if (pass.links.designed.contains(name)) result.designedSections.Note([&] { return ModelText(name); });
+      if (pass.links.designed.contains(name)) result.designedSections.Note([&] { return QuotedModelText(name); });
     }
   }
 };

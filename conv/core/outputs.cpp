@@ -38,7 +38,8 @@ void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& m
   for (const char* output : {kProgressLogName, kModelFileName}) {
     const auto state = StateOfFile(folder / output);
     if (state && state->SameFileAs(model.opened())) {
-      model.Fail(std::string("与转换要写入的 \"") + output + "\" 是同一个文件，转换会毁掉它");
+      model.Fail(std::string("与转换要写入的 \"") + output +
+                 "\" 是同一个文件，转换会把模型覆盖掉；请把模型另存为别的名称（如 model.s2k）");
     }
   }
 }

@@ -3,6 +3,9 @@
 // model: the tables being filled, the reading, the modern reading's section
 // links and the line being read.
 
+#include <string>
+#include <unordered_set>
+
 #include "conv/core/model_read.h"
 #include "conv/core/reading_policy.h"
 
@@ -40,6 +43,9 @@ struct PassState {
   ReadingRules rules;
   SectionLinks links;  // the modern reading's
   int lineNumber = 0;
+  // The classic reading's labels that are not numbers, each kind's once
+  // (the modern reading's table of names counts its own).
+  std::unordered_set<std::string> nonNumericLabels;
 };
 
 }  // namespace korvel::conv

@@ -38,8 +38,9 @@ class ReaderKeys {
 
 // What a reader noticed besides its values, for the warnings.
 struct RecordNotes {
-  std::string_view nonNumericLabel;  // the first label that is not a number
-  bool coordinatesMissing = false;   // a joint the reading could not place
+  std::string_view nonNumericLabel;                  // the first label that is not a number
+  ElementKind nonNumericKind = ElementKind::kJoint;  // whose label it is
+  bool coordinatesMissing = false;                   // a joint the reading could not place
 };
 
 // The label of a value of `kind`: its number (noting a label that is not a

@@ -21,6 +21,8 @@ std::string ModelText(std::string_view cp936) {
   return cut ? text + "…" : text;
 }
 
+std::string QuotedModelText(std::string_view cp936) { return '"' + ModelText(cp936) + '"'; }
+
 std::string LineExample(int line) { return "第 " + std::to_string(line) + " 行"; }
 
 }  // namespace korvel::conv

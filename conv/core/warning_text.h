@@ -10,6 +10,8 @@ namespace korvel::conv {
 // The model's text for a message, cut after a few dozen characters, a
 // control character shown as "?".
 std::string ModelText(std::string_view cp936);
+// The same between ASCII double quotes, as every message quotes a name.
+std::string QuotedModelText(std::string_view cp936);
 // "第 N 行"
 std::string LineExample(int line);
 

@@ -67,7 +67,10 @@ TEST(ModelChangedWhileRead, CutGrownOrRewrittenModelIsNamed) {
     try {
       file.CheckUnchanged();
     } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("\"" + model.string() + "\"：模型文件在读取时被改动"), std::string::npos)
+      EXPECT_NE(
+          std::string(e.what()).find("\"" + model.string() +
+                                     "\"：文件在读取时被改动，请等正在保存它的程序（如 SAP2000）保存完毕后再试一次"),
+          std::string::npos)
           << e.what();
       return true;
     }

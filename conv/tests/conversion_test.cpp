@@ -94,13 +94,18 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
   folder_.Write("out.txt", "old");
   folder_.Write("debug.txt", "log");
   folder_.Write("labels.txt", "names");
-  for (const std::string& model : {std::string(), Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}),
-                                   std::string("\0\x03SDB TABLE:\n\xFF", 14)}) {
+  // Each says how to get a model: export it from SAP2000.
+  const std::pair<std::string, const char*> refused[] = {
+      {std::string(), "model.s2k\"：文件是空的"},
+      {Crlf({"SYSTEM", "JOINT", "  1 X=0 Y=0 Z=0", "TABLES: \"X\""}), "model.s2k\"：不是 SAP2000 文本模型"},
+      {std::string("\0\x03SDB TABLE:\n\xFF", 14), "model.s2k\"：不是 SAP2000 文本模型"}};
+  for (const auto& [model, what] : refused) {
     try {
       Convert(model);
       FAIL() << "converted";
     } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("model.s2k\"：不是 SAP2000 文本模型"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
+      EXPECT_TRUE(std::string(e.what()).ends_with("（文件 > 导出 > SAP2000 .s2k 文本文件）")) << e.what();
     }
     EXPECT_EQ(Out(), "old");
     EXPECT_EQ(Debug(), "log");
@@ -387,6 +392,38 @@ TEST_F(Conversion, ClassicReadingCountsContinuationLinesInItsTables) {
                     "TABLE:  \"PROJECT INFORMATION\"", "   Item=Company _", "        Data=x"}));
   EXPECT_EQ(result.continuationLines.count, 2);
   EXPECT_EQ(result.continuationLines.first, "第 2 行");
+}
+
+// A name counts once however often it stands (joint J1 twice, frame B3 and
+// its assignment, which reads as label 0 and goes to the frame to come);
+// Fc and RebarFy 0 are told apart, and only for sections frame elements carry
+// (S3 carries none).
+TEST_F(Conversion, ClassicWarningsCountNamesOnceAndStrengthsOfCarriedSections) {
+  const ConversionResult result = Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"",
+                                                "   Joint=J1   GlobalX=0   GlobalY=0   GlobalZ=0",
+                                                "   Joint=J1   GlobalX=1   GlobalY=0   GlobalZ=0",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                                                "   Frame=B3   AnalSect=S1   X=1",
+                                                " ",
+                                                "TABLE:  \"CONNECTIVITY - FRAME\"",
+                                                "   Frame=B3   JointI=1   JointJ=2   X=1",
+                                                "   Frame=1   JointI=1   JointJ=2   X=1",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                                                "   Frame=1   AnalSect=S2   X=1",
+                                                " ",
+                                                "TABLE:  \"FRAME SECTION PROPERTIES 01 - GENERAL\"",
+                                                "   SectionName=S3   t3=0.6   t2=0.3   X=1",
+                                                " ",
+                                                "TABLE:  \"MATERIAL PROPERTIES 04 - DESIGN CONCRETE\"",
+                                                "   Material=C30   Fc=30000   X=1",
+                                                " "}));
+  EXPECT_EQ(result.nonNumericLabels.count, 2) << "J1 and B3";
+  EXPECT_EQ(result.nonNumericLabels.first, "\"J1\"，第 2 行");
+  EXPECT_EQ(result.sectionsWithoutFc.count, 0);
+  EXPECT_EQ(result.sectionsWithoutRebarFy.count, 2);
+  EXPECT_EQ(result.sectionsWithoutRebarFy.first, "\"S1\"");
 }
 
 TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {

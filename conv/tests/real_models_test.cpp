@@ -263,11 +263,17 @@ std::set<std::string> ExpectedWarnings(const Model& model) {
   expect(missingJoint, "不存在的节点");
   expect(unmatched, "找不到对应的单元");
   expect(!model.names[kJoint].empty() || !model.names[kFrame].empty() || !model.names[kArea].empty(), "labels.txt");
+  std::set<std::string> carried;  // the sections frame elements carry
+  for (const Element& frame : model.frames) {
+    const auto assigned = model.sectionOf[kFrame].find(LabelKey(frame.label));
+    if (assigned != model.sectionOf[kFrame].end()) carried.insert(assigned->second);
+  }
   for (const auto& [name, section] : model.frameSections) {
     expect(section.designed, "截面设计器");
     // A designer's section is told of once, by the warning that says its bars are not read.
-    expect(section.concrete && !section.designed && (section.numbers[0] == 0 || section.numbers[1] == 0),
-           "Fc 或 RebarFy");
+    const bool strengthCounts = section.concrete && !section.designed && carried.count(name);
+    expect(strengthCounts && section.numbers[0] == 0, "混凝土强度 Fc 为 0");
+    expect(strengthCounts && section.numbers[1] == 0, "钢筋屈服强度 RebarFy 为 0");
     expect(!section.bar.empty() && !model.barSizes.count(section.bar), "REBAR SIZES");
   }
   return expected;

@@ -201,7 +201,7 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   std::vector<Element> elements;
   elements.reserve(model.frames.size() + model.areas.size());
   std::vector<int> frameCounts(model.frameSections.size() + 1), wallCounts(model.areaSections.size() + 1);
-  int missingJoints = 0, withoutSection = 0;
+  int missingJoints = 0, withoutSection = 0, beyondSections = 0;
   auto add = [&](std::initializer_list<double> labels, double section, std::size_t sections, std::vector<int>& counts,
                  bool wall) {
     Element e{{}, 0, true, 0, wall};
@@ -216,7 +216,8 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
     e.section = known ? static_cast<int>(section) : 0;
     ++counts[static_cast<std::size_t>(e.section)];
     missingJoints += !e.complete;
-    withoutSection += e.section == 0;
+    withoutSection += section == 0;
+    beyondSections += !known && section != 0;
     elements.push_back(e);
   };
   for (const conv::Frame& frame : model.frames) {
@@ -236,7 +237,7 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   Svg svg(kWidth, kHeight, 330 * elements.size() + 70 * model.joints.size());
   svg.Text(20, 32,
            "模型 " + NameForDisplay(source) + "：" + std::to_string(model.joints.size()) + " 个节点，" +
-               std::to_string(model.frames.size()) + " 根框架，" + std::to_string(model.areas.size()) + " 块墙板",
+               std::to_string(model.frames.size()) + " 个框架单元，" + std::to_string(model.areas.size()) + " 个面单元",
            "font-size=\"18\" font-weight=\"bold\"");
   svg.Style(StyleSheet(model.frameSections.size(), model.areaSections.size()));
   const Classes classes(model.frameSections.size(), model.areaSections.size());
@@ -252,12 +253,15 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   std::vector<std::string> frameNames, wallNames;
   for (const auto& section : model.frameSections) frameNames.push_back(section.name);
   double y = LegendBlock(svg, 80, "框架截面", frameNames, frameCounts, false);
-  y = LegendBlock(svg, y, "墙板截面", model.areaSections, wallCounts, true);
-  if (withoutSection > 0 || missingJoints > 0) {
+  y = LegendBlock(svg, y, "面截面", model.areaSections, wallCounts, true);
+  if (withoutSection > 0 || beyondSections > 0 || missingJoints > 0) {
     svg.Text(1180, y, "需要检查", "font-weight=\"bold\" fill=\"" + std::string(kWarningColour) + "\"");
     const std::string red = "class=\"warning-count\" fill=\"" + std::string(kWarningColour) + "\"";
     if (withoutSection > 0)
-      svg.Text(1180, y += 18, std::to_string(withoutSection) + " 个单元没有截面（截面号 0）", red);
+      svg.Text(1180, y += 18, std::to_string(withoutSection) + " 个单元没有截面（截面号为 0）", red);
+    if (beyondSections > 0) {
+      svg.Text(1180, y += 18, std::to_string(beyondSections) + " 个单元的截面号超出截面表", red);
+    }
     if (missingJoints > 0) svg.Text(1180, y += 18, std::to_string(missingJoints) + " 个单元的节点不在节点表中", red);
   }
   return svg.Finish();

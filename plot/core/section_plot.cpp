@@ -129,11 +129,17 @@ std::string SectionSvg(const pre::FiberSection& s, const std::string& source) {
   svg.Text(x, y, "Modulus = " + FormatReal(s.Modulus));
   for (std::size_t i = 0; i < sets.size(); ++i) {
     const ConcreteSet& set = sets[i];
-    const char* where = set.ring == set.fibers ? "外圈" : set.ring == 0 ? "内部" : "外圈和内部";
+    // KORVEL_PRE gives the outer ring the core concrete's values and the
+    // interior the cover concrete's; the legend says so, lest the ring be
+    // taken for cover.
+    const char* where = set.ring == set.fibers ? "外圈 " : set.ring == 0 ? "内部 " : "外圈和内部共 ";
+    const char* concrete = set.ring == set.fibers ? "，取核心区混凝土的数值"
+                           : set.ring == 0        ? "，取保护层混凝土的数值"
+                                                  : "，核心区与保护层混凝土的数值相同";
     y += 30;
     svg.Rect(x, y - 11, 14, 14,
              "fill=\"" + std::string(PaletteColour(static_cast<int>(i))) + "\" fill-opacity=\"0.55\" stroke=\"#333\"");
-    svg.Text(x + 20, y, std::string(where) + "纤维 " + std::to_string(set.fibers) + " 根");
+    svg.Text(x + 20, y, std::string(where) + std::to_string(set.fibers) + " 根纤维" + concrete);
     y += 18;
     const pre::ConcreteFiber& f = *set.first;
     svg.Text(x + 20, y, Values({{"fc", f.fc}, {"eps0", f.eps0}, {"sigu", f.sigu}}), "font-size=\"12\"");

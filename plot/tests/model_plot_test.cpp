@@ -43,13 +43,24 @@ TEST(ModelPlot, DrawsEachElementInEachOfTheFourViews) {
 
 TEST(ModelPlot, TitleCountsAndLegendNamesTheSectionsInUtf8) {
   const std::string svg = ModelSvg(SmallModel(), "out.txt");
-  EXPECT_NE(svg.find("模型 out.txt：4 个节点，2 根框架，2 块墙板"), std::string::npos);
+  EXPECT_NE(svg.find("模型 out.txt：4 个节点，2 个框架单元，2 个面单元"), std::string::npos);
   EXPECT_NE(ModelSvg(SmallModel(), "\xBF\xF2\xBC\xDC.txt").find("模型 框架.txt："), std::string::npos)
       << "a name in code page 936";
   EXPECT_NE(svg.find("1 C500X500（1）"), std::string::npos);
   EXPECT_NE(svg.find("1 墙板（2）"), std::string::npos);
-  EXPECT_NE(svg.find("1 个单元没有截面（截面号 0）"), std::string::npos);
+  EXPECT_NE(svg.find("1 个单元没有截面（截面号为 0）"), std::string::npos);
   EXPECT_NE(svg.find("1 个单元的节点不在节点表中"), std::string::npos);
+  EXPECT_EQ(svg.find("超出截面表"), std::string::npos);
+}
+
+// Areas that carry section 1 while the list of area sections is empty have a
+// section number, one the list does not reach.
+TEST(ModelPlot, SectionNumberBeyondTheListIsToldApartFromNone) {
+  conv::ModelFile model = SmallModel();
+  model.areaSections.clear();
+  const std::string svg = ModelSvg(model, "out.txt");
+  EXPECT_NE(svg.find("2 个单元的截面号超出截面表"), std::string::npos);
+  EXPECT_NE(svg.find("1 个单元没有截面（截面号为 0）"), std::string::npos) << "the beam alone";
 }
 
 // The plan view: x across, y up; the joints span 4 x 3, scaled to fill
@@ -73,7 +84,7 @@ TEST(ModelPlot, JointsAtTheEndsOfTheRangeAreDrawnApart) {
 
 TEST(ModelPlot, EmptyModelIsAnEmptySheet) {
   const std::string svg = ModelSvg(conv::ModelFile{}, "out.txt");
-  EXPECT_NE(svg.find("0 个节点，0 根框架，0 块墙板"), std::string::npos);
+  EXPECT_NE(svg.find("0 个节点，0 个框架单元，0 个面单元"), std::string::npos);
   EXPECT_EQ(Count(svg, "class=\"frame"), 0);
 }
 

@@ -29,7 +29,9 @@ TEST(SectionPlot, DrawsEveryFiberByItsConcreteAndEveryBar) {
   EXPECT_EQ(Count(svg, "class=\"axis\""), 2);
   EXPECT_NE(svg.find("LengthX = 400"), std::string::npos);
   EXPECT_NE(svg.find("LengthY = 600"), std::string::npos);
-  EXPECT_NE(svg.find("外圈纤维 20 根"), std::string::npos);
+  // KORVEL_PRE gives the ring the core concrete's values.
+  EXPECT_NE(svg.find("外圈 20 根纤维，取核心区混凝土的数值"), std::string::npos);
+  EXPECT_NE(svg.find("内部 16 根纤维，取保护层混凝土的数值"), std::string::npos);
   EXPECT_NE(svg.find("fy=335  Es=195000  As=201.06"), std::string::npos) << "bar 4 read back";
 }
 
@@ -50,7 +52,7 @@ TEST(SectionPlot, OneConcreteEverywhereIsOneSet) {
   input.CoreConcrete = input.CoverConcrete = {30, .002, 6, .0035, 30000};
   const std::string svg = SectionSvg(pre::BuildFiberSection(input), "x");
   EXPECT_EQ(Count(svg, "class=\"fiber set1\""), 36);
-  EXPECT_NE(svg.find("外圈和内部纤维 36 根"), std::string::npos);
+  EXPECT_NE(svg.find("外圈和内部共 36 根纤维，核心区与保护层混凝土的数值相同"), std::string::npos);
 }
 
 TEST(SectionPlot, AllZeroSectionStillDraws) {

@@ -29,7 +29,7 @@ double CellArea(int row, int column, double cover, double coreX, double coreY) {
 
 void RequireFinite(const FiberSection& section) {
   auto check = [](double v) {
-    if (!std::isfinite(v)) throw OverflowError("截面计算的结果超出了双精度数的范围，请检查尺寸和保护层厚度。");
+    if (!std::isfinite(v)) throw OverflowError("截面计算的结果超出双精度数的范围，请检查截面尺寸和保护层厚度");
   };
   for (const ConcreteFiber& f : section.Fibers) {
     check(f.x), check(f.y), check(f.Area);

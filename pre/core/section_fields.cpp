@@ -54,7 +54,7 @@ SectionInput SectionFromTexts(const SectionTexts& texts) {
     try {
       kSectionFields[k].value(input) = LenientNumber(texts[k]);
     } catch (const OverflowError& e) {
-      throw FieldOverflow(k + 1, std::string(kSectionFields[k].name) + "：" + e.what());
+      throw FieldOverflow(k + 1, std::string(kSectionFields[k].name) + " 的" + e.what());
     }
   }
   return input;
@@ -83,7 +83,8 @@ SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
     texts[k] = line.substr(equals + 1);
   }
   if (std::all_of(lineOf.begin(), lineOf.end(), [](int line) { return line == 0; })) {
-    throw FileError(kSectionFileKind, fileName, "没有给出任何参数（一个全为 0 的截面不会是想要的）");
+    throw FileError(kSectionFileKind, fileName,
+                    "没有给出任何参数（文件是空的或只有注释），请每行写一个 名称=数值（如 LengthX=400）");
   }
   try {
     return SectionFromTexts(texts);

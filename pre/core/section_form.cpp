@@ -31,8 +31,10 @@ void WriteFromFields(form::View& view) {
     Write_File(SectionFromTexts(texts));
   } catch (const FieldOverflow& e) {
     const int k = e.field() - 1;
-    view.ShowError("“" + std::string(kSectionFields[k].caption) + "”（Text" + std::to_string(e.field()) +
-                   "）中的数值超出了双精度数的范围：" + Excerpt(texts[k]) + unchanged);
+    std::string message = "\"";
+    message += kSectionFields[k].caption;
+    message += "\" 中的数值 \"" + Excerpt(texts[k]) + "\" 超出双精度数的范围，请改为合理的数值";
+    view.ShowError(message + unchanged);
   } catch (const Error& e) {
     view.ShowError(e.what() + unchanged);
   }

@@ -77,7 +77,7 @@ TEST(SectionFile, RejectsUnknownRepeatedAndMalformedLinesByNumberAndAnEmptyFile)
       {"LengthX=1\nLengthY=2\nLengthX=4\n", "截面文件 \"s.txt\" 第 3 行："},
       {"LengthX 400\n", "截面文件 \"s.txt\" 第 1 行："},
       {"lengthx=400\n", "截面文件 \"s.txt\" 第 1 行："},
-      {"LengthX=400\n\nCover=1e400\n", "截面文件 \"s.txt\" 第 3 行：Cover："},
+      {"LengthX=400\n\nCover=1e400\n", "截面文件 \"s.txt\" 第 3 行：Cover 的数值 \"1e400\" 超出双精度数的范围"},
       {"# nothing\n", "截面文件 \"s.txt\"：没有给出任何参数"},
   };
   for (const auto& [text, where] : cases) {

@@ -16,7 +16,8 @@ std::optional<std::string> JobOutsideWorkingFolder(const std::string& chosenFile
   std::error_code unknown;
   if (std::filesystem::equivalent(folder, working, unknown)) return std::nullopt;
   return "作业文件必须在工作文件夹中：求解程序在工作文件夹中运行，读取那里的 matcode0.txt。\n\n作业文件所在的文件夹：" +
-         DisplayName(folder) + "\n工作文件夹：" + DisplayName(working) + "\n\n请把作业文件放到工作文件夹中再运行。";
+         DisplayName(std::filesystem::absolute(folder, unknown).lexically_normal()) + "\n工作文件夹：" +
+         DisplayName(working) + "\n\n请把作业文件放到工作文件夹中再运行。";
 }
 
 }  // namespace korvel::run

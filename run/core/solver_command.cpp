@@ -21,7 +21,10 @@ std::optional<SolverCommand> SolverCommandFor(std::string_view chosenFile) {
 
 void StartSolver(const SolverCommand& command) {
   const StartResult started = StartProgram(command.program, command.args);
-  if (!started.started) throw Error("无法启动求解程序（" + command.CommandLine() + "）：" + started.problem);
+  if (started.started) return;
+  std::string message = "无法启动求解程序（" + command.CommandLine() + "）：" + started.problem;
+  if (started.notFound) message += "；" + WhereToPut(command.program);
+  throw Error(message);
 }
 
 }  // namespace korvel::run

@@ -21,7 +21,7 @@ void ShowFailure(const std::string& message) {
     return;
   }
   const bool own = GetConsoleProcessList(processes, 2) == 1;
-  const std::wstring text = Utf8ToUtf16(message + (own ? "\n按任意键关闭此窗口。\n" : ""));
+  const std::wstring text = Utf8ToUtf16(message + (own ? "\n按任意键关闭此窗口\n" : ""));
   DWORD written = 0;
   WriteConsoleW(console, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
   if (own) _getch();

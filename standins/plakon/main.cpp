@@ -13,7 +13,7 @@
 
 int main(int argc, char**) {
   if (argc > 1) {
-    std::fputs("usage: Plakon.exe   (reads out.txt, writes data.mfd in the current folder)\n", stderr);
+    std::fputs("用法：Plakon.exe（不带参数：读当前文件夹中的 out.txt，写出 data.mfd）\n", stderr);
     return 2;
   }
   try {
@@ -24,10 +24,10 @@ int main(int argc, char**) {
     out.Commit();
     return 0;
   } catch (const std::bad_alloc&) {
-    korvel::standins::ShowFailure("Plakon.exe: 内存不足，无法把 out.txt 写成 data.mfd\n");
+    korvel::standins::ShowFailure("Plakon.exe: 内存不足，没有生成 data.mfd\n");
     return 1;
   } catch (const std::exception& e) {
-    korvel::standins::ShowFailure(std::string("Plakon.exe: ") + e.what() + "\n");
+    korvel::standins::ShowFailure(std::string("Plakon.exe: ") + e.what() + "；没有生成 data.mfd\n");
     return 1;
   }
 }

@@ -24,7 +24,7 @@ std::string ReadAll(const std::string& name, std::size_t limit) {
 
 int main(int argc, char** argv) {
   if (argc != 3 || std::string(argv[1]) != "-j") {
-    std::fputs("usage: korvel_2005r2_027.exe -j JOB   (reads JOB.dat and matcode0.txt, writes JOB.log)\n", stderr);
+    std::fputs("用法：korvel_2005r2_027.exe -j 作业名（读 作业名.dat 和 matcode0.txt，写出 作业名.log）\n", stderr);
     return 2;
   }
   const std::string job = argv[2];
