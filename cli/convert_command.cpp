@@ -45,7 +45,7 @@ int RunConvert(const Arguments& args) {
   if (models != 1) return UsageError("convert takes one model file", kHelp);
   return ReportErrors([&] {
     for (const std::string& warning : conv::SAP2KREAD(model, conv::kCurrentFolder, options).Warnings()) {
-      std::fprintf(stderr, "korvel: warning: %s\n", warning.c_str());
+      WriteMessage(stderr, "korvel: warning: " + warning + "\n");
     }
   });
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/codepage.h"
+#include "common/console_output.h"
 #include "common/system_reason.h"
 
 namespace {
@@ -27,11 +29,11 @@ constexpr char kUsage[] =
 
 int Run(std::vector<std::string_view> args) {
   if (args.empty()) {
-    std::fputs(kUsage, stderr);
+    korvel::WriteMessage(stderr, kUsage);
     return korvel::cli::kUsageError;
   }
   if (args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kUsage, stdout);
+    korvel::WriteMessage(stdout, kUsage);
     return korvel::cli::kDone;
   }
   if (args[0] == "--version") {
@@ -43,8 +45,8 @@ int Run(std::vector<std::string_view> args) {
   for (const korvel::cli::Command& c : korvel::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "korvel: unknown command \"%.*s\"; see korvel --help\n", static_cast<int>(command.size()),
-               command.data());
+  korvel::WriteMessage(stderr,
+                       "korvel: unknown command \"" + korvel::NameForDisplay(command) + "\"; see korvel --help\n");
   return korvel::cli::kUsageError;
 }
 
@@ -54,7 +56,7 @@ int main(int argc, char** argv) {
   const int status = Run(std::vector<std::string_view>(argv + 1, argv + argc));
   // Help or a version that could not be written is no success.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "korvel: 无法写出到标准输出：%s\n", korvel::SystemReason(errno).c_str());
+    korvel::WriteMessage(stderr, "korvel: 无法写出到标准输出：" + korvel::SystemReason(errno) + "\n");
     return status == korvel::cli::kDone ? korvel::cli::kJobFailed : status;
   }
   return status;

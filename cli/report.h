@@ -3,21 +3,23 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 
 #include "cli/commands.h"
+#include "common/console_output.h"
 #include "common/error.h"
 
 namespace korvel::cli {
 
 inline int PrintHelp(std::string_view help) {
-  std::fwrite(help.data(), 1, help.size(), stdout);
+  WriteMessage(stdout, help);
   return kDone;
 }
 
 inline int UsageError(const char* problem, std::string_view help) {
-  std::fprintf(stderr, "korvel: %s\n", problem);
-  std::fwrite(help.data(), 1, help.size(), stderr);
+  WriteMessage(stderr, std::string("korvel: ") + problem + "\n");
+  WriteMessage(stderr, help);
   return kUsageError;
 }
 
@@ -28,7 +30,7 @@ int ReportErrors(Job&& job) {
     job();
     return kDone;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "korvel: %s\n", e.what());
+    WriteMessage(stderr, std::string("korvel: ") + e.what() + "\n");
   }
   return kJobFailed;
 }
