@@ -70,12 +70,21 @@ cp "$golden/model.s2k" "$work/"
 folder=$(winepath -w "$work")
 command=$(value 'HKLM\Software\Classes\Directory\Background\shell\KORVEL.TRELVO\command' "")
 placeholder=%V
-(cd "$drive_c" && wine "$OLDPWD/$build/packaging/folder_verb_check.exe" "${command//"$placeholder"/$folder}" model.s2k)
+check() { (cd "$drive_c" && wine "$OLDPWD/$build/packaging/folder_verb_check.exe" "$@"); }
+check "${command//"$placeholder"/$folder}" model.s2k
 wineserver -w
 cmp "$work/out.txt" "$golden/out.txt" || fail "the verb's conversion wrote no out.txt in the folder"
 cmp "$work/debug.txt" "$golden/debug.txt"
 [[ -s "$work/data.mfd" ]] || fail "Plakon.exe did not run in the folder"
 echo "setup-check: \"用 TRELVO 打开此文件夹\" converted the model in that folder"
+# Explorer passes a folder ending in a backslash (a drive's root, "C:\")
+# into "%V" as it is, so the command line reads C:" there: open-here.exe
+# takes the folder all the same (Plakon.exe in the folder lists its out.txt).
+rm "$work/data.mfd"
+root_command=${command//"$placeholder"/$folder\\}
+check "${root_command/TRELVO.exe/Plakon.exe}" || fail "open-here.exe refused a folder ending in a backslash"
+wineserver -w
+[[ -s "$work/data.mfd" ]] || fail "open-here.exe did not start Plakon.exe in a folder ending in a backslash"
 
 # A second setup over the first (found by its entry, no /D=) replaces it in
 # place; without the stand-ins it leaves the real Plakon.exe put there alone.

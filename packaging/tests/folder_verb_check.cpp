@@ -1,5 +1,7 @@
-// folder_verb_check COMMAND MODEL: starts a folder verb's command (its "%V"
-// already replaced by a folder) as Explorer would, from another folder, then
+// folder_verb_check COMMAND [MODEL]: starts a folder verb's command (its "%V"
+// already replaced by a folder) as Explorer would, from another folder, with
+// the command line as it stands. Without MODEL it waits for the command's
+// end and gives its exit status. With MODEL it
 // converts MODEL in the TRELVO window it opened as a user does: "开始转换",
 // the model's name typed into the input box, OK. TRELVO, started in the
 // folder, writes out.txt there; the caller compares it. Exit status 0 when
@@ -29,7 +31,7 @@ int Fail(const char* what) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) return Fail("usage: folder_verb_check COMMAND MODEL");
+  if (argc != 2 && argc != 3) return Fail("usage: folder_verb_check COMMAND [MODEL]");
   std::wstring command = argv[1];
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -38,6 +40,12 @@ int wmain(int argc, wchar_t** argv) {
     return Fail("the verb's command does not start");
   }
   CloseHandle(process.hThread);
+  if (argc == 2) {
+    DWORD status = 1;
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &status);
+    return static_cast<int>(status);
+  }
   CloseHandle(process.hProcess);
 
   HWND window = WaitFor([] { return FindWindowW(nullptr, L"SAP2K to MARC转换器0.11版本"); });

@@ -5,8 +5,6 @@
 // no arguments and work on the files of their current folder.
 
 #include <windows.h>
-// after windows.h
-#include <shellapi.h>
 
 #include <string>
 
@@ -29,17 +27,31 @@ int Fail(const std::wstring& message) {
   return 1;
 }
 
+// The command line as Explorer makes it: "open-here.exe" "FOLDER" PROGRAM.exe.
+// It is taken apart by hand: "%V" of a folder ending in a backslash (a
+// drive's root, "C:\") gives "C:\" there, which the usual rule reads as an
+// escaped quote. A Windows name holds no quote, so the quotes are only marks.
+bool Arguments(std::wstring line, std::wstring& folder, std::wstring& program) {
+  const std::size_t exeEnd = line.starts_with(L'"') ? line.find(L'"', 1) : line.find(L' ');
+  if (exeEnd == std::wstring::npos) return false;
+  line = line.substr(exeEnd + 1);
+  const std::size_t last = line.find_last_not_of(L' ');
+  if (last == std::wstring::npos) return false;
+  line.resize(last + 1);
+  const std::size_t split = line.find_last_of(L' ');
+  if (split == std::wstring::npos) return false;
+  program = line.substr(split + 1);
+  folder = line.substr(0, split);
+  std::erase(folder, L'"');
+  folder.erase(0, folder.find_first_not_of(L' '));
+  return !folder.empty() && !program.empty();
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  int count = 0;
-  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!args || count != 3) return Fail(L"用法：open-here.exe 文件夹 程序.exe");
-  std::wstring folder = args[1];
-  const std::wstring program = args[2];
-  LocalFree(args);
-  // "%V" of a drive's root is "C:\", which the command line rule reads as C:"
-  if (!folder.empty() && folder.back() == L'"') folder.back() = L'\\';
+  std::wstring folder, program;
+  if (!Arguments(GetCommandLineW(), folder, program)) return Fail(L"用法：open-here.exe \"文件夹\" 程序.exe");
   if (program.find_first_of(L"\\/:") != std::wstring::npos) return Fail(L"只能启动 KORVEL 文件夹中的程序");
 
   wchar_t own[MAX_PATH * 4] = L"";
