@@ -51,7 +51,7 @@ int RunConvert(const Arguments& args) {
   bool toolNotStarted = false;
   const int status = ReportErrors([&] {
     const conv::ConversionResult result = conv::SAP2KREAD(model, conv::kCurrentFolder, options);
-    for (const std::string& warning : result.Warnings()) std::fprintf(stderr, "korvel: 警告：%s\n", warning.c_str());
+    for (const std::string& warning : result.Warnings()) WriteMessage(stderr, "korvel: 警告：" + warning + "\n");
     toolNotStarted = result.toolStartTried && !result.toolStart.started;
   });
   return status == kDone && toolNotStarted ? kToolNotStarted : status;

@@ -10,6 +10,8 @@
 
 #include "cli/commands.h"
 #include "common/error.h"
+#include "common/codepage.h"
+#include "common/console_output.h"
 #include "common/system_reason.h"
 
 namespace {
@@ -28,11 +30,11 @@ constexpr char kUsage[] =
 
 int Run(std::vector<std::string_view> args) {
   if (args.empty()) {
-    std::fputs(kUsage, stderr);
+    korvel::WriteMessage(stderr, kUsage);
     return korvel::cli::kUsageError;
   }
   if (args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kUsage, stdout);
+    korvel::WriteMessage(stdout, kUsage);
     return korvel::cli::kDone;
   }
   if (args[0] == "--version") {
@@ -44,8 +46,8 @@ int Run(std::vector<std::string_view> args) {
   for (const korvel::cli::Command& c : korvel::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "korvel: 没有 \"%s\" 这个命令\n", korvel::Excerpt(command).c_str());
-  std::fputs(kUsage, stderr);
+  korvel::WriteMessage(stderr, "korvel: 没有 \"" + korvel::Excerpt(korvel::NameForDisplay(command)) + "\" 这个命令\n");
+  korvel::WriteMessage(stderr, kUsage);
   return korvel::cli::kUsageError;
 }
 
@@ -55,7 +57,7 @@ int main(int argc, char** argv) {
   const int status = Run(std::vector<std::string_view>(argv + 1, argv + argc));
   // Help or a version that could not be written is no success.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "korvel: 无法写出到标准输出：%s\n", korvel::SystemReason(errno).c_str());
+    korvel::WriteMessage(stderr, "korvel: 无法写出到标准输出：" + korvel::SystemReason(errno) + "\n");
     return status == korvel::cli::kDone ? korvel::cli::kJobFailed : status;
   }
   return status;

@@ -7,18 +7,19 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "common/console_output.h"
 #include "common/error.h"
 
 namespace korvel::cli {
 
 inline int PrintHelp(std::string_view help) {
-  std::fwrite(help.data(), 1, help.size(), stdout);
+  WriteMessage(stdout, help);
   return kDone;
 }
 
 inline int UsageError(const std::string& problem, std::string_view help) {
-  std::fprintf(stderr, "korvel: %s\n", problem.c_str());
-  std::fwrite(help.data(), 1, help.size(), stderr);
+  WriteMessage(stderr, "korvel: " + problem + "\n");
+  WriteMessage(stderr, help);
   return kUsageError;
 }
 
@@ -40,7 +41,7 @@ int ReportErrors(Job&& job) {
     job();
     return kDone;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "korvel: %s\n", e.what());
+    WriteMessage(stderr, std::string("korvel: ") + e.what() + "\n");
   }
   return kJobFailed;
 }

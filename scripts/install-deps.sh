@@ -3,7 +3,8 @@
 # this machine lacks. Safe to run again: it does nothing when all is there.
 #   install-deps.sh            the Linux build, the windows and their tests
 #   install-deps.sh sanitizers also clang with its sanitizer and libFuzzer runtimes
-#   install-deps.sh windows    also the cross compiler and Wine for the Windows check
+#   install-deps.sh windows    also the cross compiler and Wine for the Windows check,
+#                              NSIS and pandoc for the setup program and its guide
 #   install-deps.sh docs       also the SVG renderer for the README's pictures
 #   install-deps.sh screenshots  also a virtual X display, its photographer and a
 #                              scalable Song face to stand in for SimSun under Wine
@@ -12,7 +13,7 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-wqy-zenhei)
 case "${1:-}" in
   sanitizers) packages+=(clang libclang-rt-14-dev llvm) ;;
-  windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales) ;;
+  windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales nsis pandoc) ;;
   docs) packages+=(librsvg2-bin) ;;
   screenshots) packages+=(xvfb x11-apps netpbm fonts-noto-cjk) ;;
 esac

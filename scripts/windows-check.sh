@@ -9,7 +9,8 @@ scripts/install-deps.sh windows
 build=build-windows
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DKORVEL_QT=OFF -DKORVEL_WERROR=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# All that is built, and the setup program (with the guide) when a part of it changed.
+cmake --build "$build" -j"$(nproc)" --target all setup
 
 # A private Wine prefix, no display, and a Chinese system locale (code page
 # 936), as on the machines the solver runs on.
@@ -27,8 +28,10 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"; wineserver -k 2>/dev/null || true' EXIT
 golden=conv/tests/models/frame-and-wall
 cp "$golden/model.s2k" "$scratch/"
-(cd "$scratch" && wine "$OLDPWD/$build/bin/korvel.exe" convert --no-tool model.s2k && wine "$OLDPWD/$build/bin/Plakon.exe")
+(cd "$scratch" && KORVEL_UTF8=1 wine "$OLDPWD/$build/bin/korvel.exe" convert --no-tool model.s2k && wine "$OLDPWD/$build/bin/Plakon.exe")
 cmp "$scratch/out.txt" "$golden/out.txt"
 cmp "$scratch/debug.txt" "$golden/debug.txt"
 head -c 42 "$scratch/data.mfd" | grep -q "KORVEL model listing (Plakon.exe stand-in)"
 echo "windows-check: korvel.exe and Plakon.exe under Wine wrote the expected files"
+
+scripts/setup-check.sh "$build" "$scratch"
