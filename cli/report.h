@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string_view>
 
 #include "cli/commands.h"
@@ -27,6 +28,8 @@ int ReportErrors(Job&& job) {
   try {
     job();
     return kDone;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "korvel: %s\n", kOutOfMemory);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "korvel: %s\n", e.what());
   }

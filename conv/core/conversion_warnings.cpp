@@ -9,6 +9,11 @@ std::string DroppedNames(int n) {
   return (n >= SectionNames::kDroppedNamesCounted ? "至少 " : "") + Count(n) + " 个名称未编号（截面号记为 0）";
 }
 
+// A declaration as the model gives it: "SAP2000 11", "CSiBridge 25".
+std::string Declared(const std::string& program, int version) {
+  return program.empty() ? "SAP2000 " + Count(version) : program;
+}
+
 }  // namespace
 
 std::vector<std::string> ConversionResult::Warnings() const {
@@ -17,12 +22,17 @@ std::vector<std::string> ConversionResult::Warnings() const {
     if (found.count > 0) warnings.push_back(Count(found.count) + sentence + "（第一个：" + found.first + "）");
   };
   if (reading == Reading::kClassic && declaredVersion >= kFirstModernVersion) {
-    warnings.push_back("模型由 SAP2000 " + Count(declaredVersion) +
+    warnings.push_back("模型由 " + Declared(declaredProgram, declaredVersion) +
                        " 写出，却按旧版格式读取：节点坐标、材料强度和截面指定可能不对");
   }
+  if (modernByContent) {
+    warnings.push_back(
+        "模型文件没有声明 SAP2000 版本，其节点坐标以 XorR=、Y=、Z= 给出（SAP2000 12 及以后的写法），"
+        "因此按新版读法读取；如果模型出自更早的版本，请用 korvel convert --classic 按旧版读法转换");
+  }
   if (disagreeingVersion != 0) {
-    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " +
-                       Count(disagreeingVersion) + "：按第一个声明读取");
+    warnings.push_back("模型先声明 " + Declared(declaredProgram, declaredVersion) + "，后又声明 " +
+                       Declared(disagreeingProgram, disagreeingVersion) + "：按第一个声明读取");
   }
   if (noElements) warnings.push_back("out.txt 中没有单元：模型里没有框架，也没有墙板");
   if (truncated) {
@@ -40,6 +50,7 @@ std::vector<std::string> ConversionResult::Warnings() const {
   suspect(unknownBars, " 种钢筋名称不在 \"REBAR SIZES\" 表中，BarSize 记为 0");
   suspect(nonNumericLabels, " 个编号不是数字，按 0 读取");
   suspect(numberedNames, " 个编号是名称而不是数字，已编为大于数字编号的整数，名称与编号的对照见 labels.txt");
+  warnings.insert(warnings.end(), repeatedLabels.begin(), repeatedLabels.end());
   suspect(missingJoints, " 个单元引用了不存在的节点");
   suspect(designedSections,
           " 个框架截面由截面设计器绘制，尺寸和钢筋未读取（t2、t3、Cover、BarSize 和 RebarFy 可能为 0）");

@@ -24,10 +24,11 @@ class ModelInput {
   // for none: the first guess at the reading, since SAP2000 writes its
   // backups with "PROGRAM CONTROL" near the end.
   virtual int DeclaredInTail() = 0;
-  // Whether a line starts a table ("TABLE:" after leading blanks). Models
-  // start one within their first lines, so only a file without one is read
-  // through.
-  virtual bool StartsATable() = 0;
+  // Whether a line starts a table ("TABLE:" after leading blanks or, with
+  // `classicTitles`, a line that the classic reading opens a table with).
+  // Models start one within their first lines, so only a file without one is
+  // read through, in bounded memory (LineTooLong for a line beyond it).
+  virtual bool StartsATable(bool classicTitles) = 0;
 };
 
 class ModelFileInput final : public ModelInput {
@@ -38,7 +39,7 @@ class ModelFileInput final : public ModelInput {
   const std::string& name() const override { return name_; }
   LineSource& FromStart() override;
   int DeclaredInTail() override;
-  bool StartsATable() override;
+  bool StartsATable(bool classicTitles) override;
 
   const InputFile& file() const { return *file_; }
 
@@ -56,7 +57,7 @@ class ModelTextInput final : public ModelInput {
   const std::string& name() const override { return name_; }
   LineSource& FromStart() override;
   int DeclaredInTail() override;
-  bool StartsATable() override;
+  bool StartsATable(bool classicTitles) override;
 
  private:
   std::string_view text_;

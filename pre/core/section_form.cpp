@@ -1,5 +1,6 @@
 #include "pre/core/section_form.h"
 
+#include <new>
 #include <string>
 
 #include "common/error.h"
@@ -35,6 +36,8 @@ void WriteFromFields(form::View& view) {
                    "）中的数值超出了双精度数的范围：" + Excerpt(texts[k]) + unchanged);
   } catch (const Error& e) {
     view.ShowError(e.what() + unchanged);
+  } catch (const std::bad_alloc&) {
+    view.ShowError(kOutOfMemory + unchanged);
   }
 }
 
