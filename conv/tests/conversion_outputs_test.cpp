@@ -69,6 +69,7 @@ TEST_F(Outputs, ModelThatIsOrReachesAnOutputAndOutputsReachingEachOtherAreRefuse
   std::filesystem::remove(folder_.Path("labels.txt"));
   EXPECT_NE(Refusal(kNumbered, "labels.txt").find("\"labels.txt\""), std::string::npos);
   EXPECT_EQ(folder_.Read("labels.txt"), kNumbered) << "the model is not removed";
+#ifndef _WIN32  // links need rights a Windows user seldom has
   std::filesystem::remove(folder_.Path("labels.txt"));
   folder_.Write("model.s2k", NamedModel());
   std::filesystem::create_symlink("model.s2k", folder_.Path("labels.txt"));
@@ -81,6 +82,7 @@ TEST_F(Outputs, ModelThatIsOrReachesAnOutputAndOutputsReachingEachOtherAreRefuse
   EXPECT_NE(refusal.find("\"out.txt\""), std::string::npos) << refusal;
   ExpectUntouched("out.txt");
   ExpectUntouched("debug.txt");
+#endif
 }
 
 #ifndef _WIN32
