@@ -26,7 +26,7 @@ using test_support::TempFolder;
 constexpr char kNumbered[] =
     "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0\r\n \r\n"
     "TABLE:  \"CONNECTIVITY - FRAME\"\r\n   Frame=1   JointI=1   JointJ=1\r\n";
-std::string NamedModel(std::size_t nameLength = 2, int frames = 1) {
+[[maybe_unused]] std::string NamedModel(std::size_t nameLength = 2, int frames = 1) {
   std::string text =
       "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   Version=20\r\n \r\n"
       "TABLE:  \"CONNECTIVITY - FRAME\"\r\n";
