@@ -223,11 +223,13 @@ TEST_F(KorvelCommand, MissingCurrentFolderAndLackOfMemoryAreSaidInChinese) {
   std::filesystem::create_directory(folder_.Path("gone"));
   const std::string errors = folder_.Path("errors").string();
   const std::string inGone = "cd '" + folder_.Path("gone").string() + "' && rmdir ../gone && '" + KORVEL_BINARY +
-                             "' run sub/x.dat 2>'" + errors + "'";
+                             "' run sub/x.dat 2>'" + errors + "'; '" + KORVEL_BINARY + "' convert m.s2k 2>>'" + errors +
+                             "'";
   const int status = std::system(inGone.c_str());
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
   const std::string said = folder_.Read("errors");
-  EXPECT_NE(said.find("找不到当前的工作文件夹"), std::string::npos) << said;
+  EXPECT_NE(said.find("korvel: 找不到当前的工作文件夹"), std::string::npos) << said;
+  EXPECT_NE(said.find("\"m.s2k\"：找不到当前的工作文件夹"), std::string::npos) << said;
   EXPECT_EQ(said.find("filesystem"), std::string::npos) << said;
 
   // AddressSanitizer reserves far more address space than any limit leaves.
