@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "common/error.h"
 #include "common/codepage.h"
 #include "common/console_output.h"
+#include "common/error.h"
 #include "common/system_reason.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,6 +12,8 @@
 
 #include "cli/commands.h"
 #include "cli/report.h"
+#include "common/error.h"
+#include "common/file_state.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
 #include "conv/core/model_file.h"
@@ -44,6 +48,37 @@ void WriteStandardOutput(const std::string& picture) {
   std::fwrite(picture.data(), 1, picture.size(), stdout);
 }
 
+// The files of the tool set, which a picture must never replace.
+constexpr const char* kToolSetFiles[] = {"matcode0.txt", "out.txt", "debug.txt", "labels.txt", "data.mfd"};
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// A picture written over its own input or over a file of the tool set would
+// destroy what the user wanted to look at: refused, naming the file.
+void RefuseToolSetFileAsOutput(const std::string& output, const std::string& input) {
+  const std::filesystem::path path = std::filesystem::path(output);
+  const std::string name = path.filename().string();
+  const auto outputState = StateOfFile(path);
+  auto refuse = [&](const std::string& what) {
+    throw FileError("图片不能写入文件", output, what + "，写入会毁掉它；请用 -o 另给一个 .svg 文件名");
+  };
+  if (const auto inputState = StateOfFile(std::filesystem::path(input));
+      outputState && inputState && outputState->SameFileAs(*inputState)) {
+    refuse("它就是要画的文件 \"" + input + "\"");
+  }
+  for (const char* file : kToolSetFiles) {
+    if (SameName(name, file)) refuse(std::string("它是工具集的文件 ") + file);
+    const auto toolFile = StateOfFile(file);
+    if (outputState && toolFile && outputState->SameFileAs(*toolFile)) {
+      refuse(std::string("它与工具集的文件 ") + file + " 是同一个文件");
+    }
+  }
+}
+
 }  // namespace
 
 int RunPlot(const Arguments& args) {
@@ -70,6 +105,7 @@ int RunPlot(const Arguments& args) {
     }
   }
   return ReportErrors([&] {
+    if (!IsStandardOutput(output)) RefuseToolSetFileAsOutput(output, input);
     // The file is written by an earlier step of the tool set: say which.
     std::error_code unknown;
     if (!std::filesystem::exists(std::filesystem::path(input), unknown) && !unknown) {

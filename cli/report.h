@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,8 @@ int ReportErrors(Job&& job) {
   try {
     job();
     return kDone;
+  } catch (const std::bad_alloc&) {
+    WriteMessage(stderr, std::string("korvel: ") + kOutOfMemory + "\n");
   } catch (const std::exception& e) {
     WriteMessage(stderr, std::string("korvel: ") + e.what() + "\n");
   }

@@ -27,6 +27,15 @@ class OverflowError : public Error {
 Error FileError(std::string_view kind, std::string_view name, std::string_view reason);
 Error LineError(std::string_view kind, std::string_view name, int line, std::string_view reason);
 
+// What a lack of memory is reported as, by korvel and by every window, in
+// place of the library's "std::bad_alloc".
+inline constexpr char kOutOfMemory[] = "内存不足，这项工作没有完成：请关闭其他程序后再试";
+
+// What a current folder that is gone (removed or renamed under a running
+// program) is reported as, in place of the library's English.
+inline constexpr char kCurrentFolderMissing[] =
+    "找不到当前的工作文件夹（它可能已被删除或改名），请在一个存在的文件夹中重新启动程序";
+
 // At most a short beginning of a text the user gave, for a message: a field
 // or a file may hold megabytes, and a message line should not. UTF-8.
 std::string Excerpt(std::string_view text);

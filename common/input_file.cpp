@@ -56,6 +56,10 @@ InputFile::InputFile(const std::filesystem::path& file, std::string what)
   if (std::filesystem::is_directory(file, ignored)) Fail(SystemReason(EISDIR));
   int error = 0;
   file_ = OpenRegular(file, error, opened_);
+  std::error_code gone;
+  if (!file_ && error == ENOENT && file.is_relative() && std::filesystem::current_path(gone).empty() && gone) {
+    Fail(kCurrentFolderMissing);
+  }
   if (!file_) Fail(SystemReason(error));
   if (!opened_.regular) {
     std::fclose(file_);

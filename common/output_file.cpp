@@ -72,6 +72,10 @@ bool StillNamed(int fd, const std::filesystem::path& path) {
 // A file that could not be created where none was: the folder's permission
 // stands in the way, not a file's.
 std::string CreationReason(const std::filesystem::path& file, int error) {
+  std::error_code gone;
+  if (error == ENOENT && file.is_relative() && std::filesystem::current_path(gone).empty() && gone) {
+    return kCurrentFolderMissing;
+  }
   if (error != EACCES && error != EPERM) return SystemReason(error);
   std::error_code ignored;
   const std::filesystem::path folder = std::filesystem::absolute(file, ignored).parent_path();
@@ -244,6 +248,30 @@ std::string DisplayName(const std::filesystem::path& file) {
 
 void RefuseUnlessRegular(const std::filesystem::path& target) { RefuseAllButRegular(target, ThroughLinks(target)); }
 
+void RefuseUnlessReplaceable(const std::filesystem::path& target) {
+  const std::filesystem::path file = ThroughLinks(target);
+  const bool exists = RefuseAllButRegular(target, file);
+  if (exists && KORVEL_ACCESS(file.c_str(), 2) != 0) {
+    const int error = errno;
+    throw FileError("无法写入文件", DisplayName(target), SystemReason(error));
+  }
+#ifndef _WIN32
+  std::error_code ignored;
+  const std::filesystem::path folder = std::filesystem::absolute(file, ignored).parent_path();
+  if (access(folder.c_str(), W_OK | X_OK) != 0) {
+    const int error = errno;
+    if (error == EROFS) throw FileError("无法创建文件", DisplayName(target), SystemReason(error));
+    if (error == EACCES || error == EPERM) {
+      throw FileError("无法创建文件", DisplayName(target), CreationReason(file, error));
+    }
+  }
+#endif
+}
+
+void RemoveAbandonedTemporariesOf(const std::filesystem::path& target) {
+  RemoveAbandonedTemporaries(ThroughLinks(target), {});
+}
+
 OutputFile::OutputFile(std::filesystem::path target, Mode mode) : target_(std::move(target)), mode_(mode) {
   written_ = ThroughLinks(target_);
   const bool existed = RefuseAllButRegular(target_, written_);
@@ -317,6 +345,10 @@ OutputFile::~OutputFile() {
 
 void OutputFile::Write(std::string_view bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("无法写完", SystemReason(errno));
+}
+
+void OutputFile::Flush() {
+  if (std::fflush(file_) != 0) Fail("写入失败", SystemReason(errno));
 }
 
 void OutputFile::Commit() {

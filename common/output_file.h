@@ -25,6 +25,8 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
 
   void Write(std::string_view bytes);  // throws Error on a failed write
+  // Hands what was written to the system; throws Error when it fails (a full disk).
+  void Flush();
   // Flushes and closes; a replacement then takes the target's place.
   void Commit();
 
@@ -52,5 +54,14 @@ std::string DisplayName(const std::filesystem::path& file);
 // is no regular file (or a link to one): for a check before other outputs
 // are touched.
 void RefuseUnlessRegular(const std::filesystem::path& target);
+
+// Throws the Error that replacing `target` would: no regular file, a file
+// that cannot be written, or (where the system says so) a folder in which no
+// file can be created. For checks before any output is touched.
+void RefuseUnlessReplaceable(const std::filesystem::path& target);
+
+// Removes the temporaries of `target` left by writers that were killed, as a
+// new replacement of it does.
+void RemoveAbandonedTemporariesOf(const std::filesystem::path& target);
 
 }  // namespace korvel

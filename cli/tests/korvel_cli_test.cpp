@@ -222,6 +222,53 @@ TEST_F(KorvelCommand, PlotWritesToStandardOutputOnRequest) {
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{"matcode0.txt"});
 }
 
+// A picture never replaces the file it draws or a file of the tool set.
+TEST_F(KorvelCommand, PlotRefusesToWriteOverItsInputOrAToolSetFile) {
+  EXPECT_EQ(Korvel("convert --no-tool '" + kSource + "/conv/tests/models/frame-and-wall/model.s2k'"), 0) << err_;
+  folder_.Write("data.mfd", "listing");
+  const std::string out = folder_.Read("out.txt");
+  std::filesystem::create_symlink("out.txt", folder_.Path("view.svg"));
+  for (const char* output : {"out.txt", "./debug.txt", "data.mfd", "labels.txt", "matcode0.txt", "view.svg"}) {
+    EXPECT_EQ(Korvel(std::string("plot model -o ") + output), 1) << output;
+    EXPECT_NE(err_.find(std::string("\"") + output + "\""), std::string::npos) << err_;
+  }
+  EXPECT_EQ(Korvel("plot section out.txt -o out.txt"), 1);
+  EXPECT_EQ(folder_.Read("out.txt"), out);
+  EXPECT_EQ(folder_.Read("data.mfd"), "listing");
+  EXPECT_FALSE(folder_.Has("labels.txt") || folder_.Has("matcode0.txt"));
+}
+
+// A current folder removed under korvel, and a lack of memory, are said in
+// the tool set's words, never in the library's English.
+TEST_F(KorvelCommand, MissingCurrentFolderAndLackOfMemoryAreSaidInChinese) {
+  std::filesystem::create_directory(folder_.Path("gone"));
+  const std::string errors = folder_.Path("errors").string();
+  const std::string inGone = "cd '" + folder_.Path("gone").string() + "' && rmdir ../gone && '" + KORVEL_BINARY +
+                             "' run sub/x.dat 2>'" + errors + "'; '" + KORVEL_BINARY + "' convert m.s2k 2>>'" + errors +
+                             "'";
+  const int status = std::system(inGone.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  const std::string said = folder_.Read("errors");
+  EXPECT_NE(said.find("korvel: 找不到当前的工作文件夹"), std::string::npos) << said;
+  EXPECT_NE(said.find("\"m.s2k\"：找不到当前的工作文件夹"), std::string::npos) << said;
+  EXPECT_EQ(said.find("filesystem"), std::string::npos) << said;
+
+  // AddressSanitizer reserves far more address space than any limit leaves.
+#if defined(__SANITIZE_ADDRESS__)
+  return;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  return;
+#endif
+#endif
+  folder_.Write("huge.txt", "");
+  std::filesystem::resize_file(folder_.Path("huge.txt"), std::uintmax_t{800} << 20);  // sparse
+  EXPECT_EQ(Korvel("--version >/dev/null && ulimit -v 300000 && '" + std::string(KORVEL_BINARY) +
+                   "' plot model huge.txt -o huge.svg"),
+            1);
+  EXPECT_NE(err_.find("korvel: 内存不足"), std::string::npos) << err_;
+}
+
 // Usage errors name what is wrong, in Chinese, before the command's help.
 TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_EQ(Korvel(""), 2);

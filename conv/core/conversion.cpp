@@ -11,9 +11,9 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesy
                            const ConversionOptions& options) {
   ModelFileInput input(model, options.bufferSize);  // before any file is touched
   RefuseOutputAsModel(folder, input.file());
-  RefuseWithoutTables(input);
+  RefuseWithoutTables(input, options.reading);
   // The log is rewritten first: outputs it could not be followed by are refused before.
-  for (const char* output : {kModelFileName, kLabelFileName}) RefuseUnlessRegular(folder / output);
+  RefuseUnwritableOutputs(folder);
   OutputFolder outputs(folder);
   const auto read = ReadModel(input, options);
   if (!read->stop) input.file().CheckUnchanged();  // a stopped read keeps its log first
@@ -27,7 +27,7 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesy
 
 ConversionResult ConvertInMemory(std::string_view model, const ConversionOptions& options, ConvertedFiles& files) {
   ModelTextInput input(model, "model.s2k");
-  RefuseWithoutTables(input);
+  RefuseWithoutTables(input, options.reading);
   return WriteOutputs(*ReadModel(input, options), files);
 }
 

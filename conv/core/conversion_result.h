@@ -41,7 +41,10 @@ struct ConversionResult {
   Reading reading = Reading::kClassic;
   int declaredVersion = 0;     // the SAP2000 major version the model declares first, 0 for none
   int disagreeingVersion = 0;  // a later declaration's version that asks for the other reading
-  bool truncated = false;      // the model went on after itemLimit items
+  // The programs those declarations name, as a message names them ("CSiBridge 25"); empty for none.
+  std::string declaredProgram, disagreeingProgram;
+  bool modernByContent = false;  // no declaration, joints written as SAP2000 12 and later write them
+  bool truncated = false;        // the model went on after itemLimit items
   int itemLimit = kItemLimit;
   int droppedFrameSections = 0, droppedAreaSections = 0;
   bool noElements = false;  // neither a frame nor an area
@@ -50,6 +53,7 @@ struct ConversionResult {
   // Frame sections that frame elements carry, with Fc or RebarFy 0.
   Suspects sectionsWithoutFc, sectionsWithoutRebarFy;
   Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
+  std::vector<std::string> repeatedLabels;  // the modern reading's: one sentence per kind
   // nonNumericLabels counts distinct label texts of each kind, as numberedNames does.
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;

@@ -9,6 +9,11 @@ std::string DroppedNames(int n) {
   return (n >= SectionNames::kDroppedNamesCounted ? "至少 " : "") + Count(n) + " 个截面名称没有截面号（截面号记为 0）";
 }
 
+// A declaration as the model gives it: "SAP2000 11", "CSiBridge 25".
+std::string Declared(const std::string& program, int version) {
+  return program.empty() ? "SAP2000 " + Count(version) : program;
+}
+
 }  // namespace
 
 std::vector<std::string> ConversionResult::Warnings() const {
@@ -17,13 +22,18 @@ std::vector<std::string> ConversionResult::Warnings() const {
     if (found.count > 0) warnings.push_back(Count(found.count) + sentence + "（如 " + found.first + "）" + nextStep);
   };
   if (reading == Reading::kClassic && declaredVersion >= kFirstModernVersion) {
-    warnings.push_back("模型由 SAP2000 " + Count(declaredVersion) +
+    warnings.push_back("模型由 " + Declared(declaredProgram, declaredVersion) +
                        " 写出，却按旧版读法（--classic）读取：节点坐标、材料强度和截面指定可能不对；"
                        "去掉 --classic 重新转换");
   }
+  if (modernByContent) {
+    warnings.push_back(
+        "模型文件没有声明 SAP2000 版本，其节点坐标以 XorR=、Y=、Z= 给出（SAP2000 12 及以后的写法），"
+        "因此按新版读法读取；如果模型出自更早的版本，请用 korvel convert --classic 按旧版读法转换");
+  }
   if (disagreeingVersion != 0) {
-    warnings.push_back("模型先声明 SAP2000 " + Count(declaredVersion) + "，后又声明 SAP2000 " +
-                       Count(disagreeingVersion) +
+    warnings.push_back("模型先声明 " + Declared(declaredProgram, declaredVersion) + "，后又声明 " +
+                       Declared(disagreeingProgram, disagreeingVersion) +
                        "，已按前一个声明读取；若读法不对，可用 --classic（旧版读法）或 --modern（新版读法）指定");
   }
   if (noElements) warnings.push_back("out.txt 中没有单元：模型里既没有框架单元，也没有面单元");
@@ -45,6 +55,7 @@ std::vector<std::string> ConversionResult::Warnings() const {
   suspect(nonNumericLabels, " 个标签不是数字，旧版读法按 0 读取");
   suspect(numberedNames, " 个标签是名称而不是数字，已依次改为大于所有数字标签的整数",
           "，名称与整数的对照见 labels.txt");
+  warnings.insert(warnings.end(), repeatedLabels.begin(), repeatedLabels.end());
   suspect(missingJoints, " 个单元引用了不存在的节点");
   suspect(designedSections, " 个框架截面由截面设计器绘制，尺寸和钢筋没有读取",
           "，t2、t3、Cover、BarSize 和钢筋屈服强度 RebarFy 可能为 0");

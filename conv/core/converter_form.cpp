@@ -1,8 +1,10 @@
 #include "conv/core/converter_form.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
+#include "common/error.h"
 #include "conv/core/conversion.h"
 
 namespace korvel::conv {
@@ -41,6 +43,8 @@ void ConvertAskedModel(form::View& view, const std::filesystem::path& folder) {
   ConversionResult result;
   try {
     result = SAP2KREAD(folder / form::PathOfText(*name), folder);
+  } catch (const std::bad_alloc&) {
+    error = kOutOfMemory;
   } catch (const std::exception& e) {
     error = e.what();
   }

@@ -27,16 +27,13 @@ std::size_t OrderOf(double label) {
 
 }  // namespace
 
-bool ElementNames::IsNumber(std::string_view text) {
-  std::string buffer;
-  return IsPlainNumber(WithDecimalPoint(text, buffer));
-}
+bool ElementNames::IsNumber(std::string_view text) { return IsWholeLabel(text); }
 
 double ElementNames::Label(ElementKind kind, std::string_view text, double number) {
   OfKind& of = of_[Index(kind)];
   if (text.empty() || IsNumber(text)) {  // an empty value names nothing: it reads as 0
     // Names are numbered above every numeric label, and above 0.
-    of.base = std::max(of.base, std::floor(number));
+    of.base = std::max(of.base, number);
     return number;
   }
   if (const auto found = of.order.find(text); found != of.order.end()) return Mark(found->second);
@@ -63,6 +60,15 @@ std::string ElementNames::Shown(ElementKind kind, double label) const {
   quoted += ModelText(Names(kind)[order - 1]);
   quoted += '"';
   return quoted;
+}
+
+std::string ElementNames::ShownNumbered(ElementKind kind, double label) const {
+  const OfKind& of = of_[Index(kind)];
+  const double n = label - of.base;
+  if (n >= 1 && n <= static_cast<double>(of.names.size()) && n == std::floor(n)) {
+    return Shown(kind, Mark(static_cast<std::size_t>(n)));
+  }
+  return Shown(kind, label);
 }
 
 }  // namespace korvel::conv

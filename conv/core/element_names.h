@@ -20,8 +20,8 @@ enum class ElementKind { kJoint, kFrame, kArea };
 
 class ElementNames {
  public:
-  // Whether a label value is a number: the whole text a decimal number
-  // (12, 12.0, -3, 12,5 with a decimal comma); Col10, ~12 and 12A are names.
+  // Whether a label value is a number: a whole number as SAP2000 writes one
+  // (12, -3); 07, 12.0, 1,5, Col10, ~12, 12A and 16 digits are names.
   static bool IsNumber(std::string_view text);
 
   // The label that a value of `kind` stands for: `number` for a number or an
@@ -36,6 +36,10 @@ class ElementNames {
   // A label for a message while the file is read: a name quoted, a number
   // as written to the files.
   std::string Shown(ElementKind kind, double label) const;
+
+  // A label once the file is read, for a message: a name's number shown as
+  // the name quoted, any other label as written to the files.
+  std::string ShownNumbered(ElementKind kind, double label) const;
 
   // The names of a kind in the order of their numbers.
   const std::deque<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }

@@ -22,8 +22,15 @@ KeyTable ModernKeys(const KeyTable& table) {
     if (key.place == KeyPlace::kAnywhere) key.place = KeyPlace::kWholeKey;
     key.end = ValueEnd::kBlankOrEndOfLine;
     if (key.kind == ValueKind::kNumber) key.kind = ValueKind::kDecimalCommaNumber;
+    if (key.kind == ValueKind::kLabel) key.kind = ValueKind::kTextLabel;
   }
   return KeyTable(std::move(keys));
+}
+
+bool IsWholeLabel(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
+  if (text.empty() || text.size() > 15 || (text[0] == '0' && text.size() > 1)) return false;
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string_view WithDecimalPoint(std::string_view text, std::string& buffer) {

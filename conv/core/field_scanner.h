@@ -16,8 +16,10 @@ namespace korvel::conv {
 
 // kDecimalCommaNumber: a number whose comma, when it holds no period, is its
 // decimal point (a model written under regional settings with a decimal
-// comma: "9,5" is 9.5).
-enum class ValueKind { kNumber, kText, kDecimalCommaNumber };
+// comma: "9,5" is 9.5). kLabel: an element's label, read as a number like
+// kNumber; ModernKeys makes it kTextLabel: text first (a quoted label whole,
+// blanks included), a number only when IsWholeLabel.
+enum class ValueKind { kNumber, kText, kDecimalCommaNumber, kLabel, kTextLabel };
 // kWholeKey: at the line's start or behind a blank, so "Y=" is not the tail
 // of "GlobalY=".
 enum class KeyPlace { kAnywhere, kFirstCharacterOnly, kWholeKey };
@@ -53,6 +55,12 @@ KeyTable ModernKeys(const KeyTable& table);
 // The text of a number with a decimal comma written with a period instead
 // ("9,5" gives "9.5", in `buffer`); any other text as it stands.
 std::string_view WithDecimalPoint(std::string_view text, std::string& buffer);
+
+// Whether a label's text is a whole number as SAP2000 writes one: an optional
+// minus and 1 to 15 digits without a leading zero (15 digits are what out.txt
+// writes exactly). "07", "1,2", "1.5", "12A" and a 16-digit number are names.
+bool IsWholeLabel(std::string_view text);
+inline constexpr double kLargestWholeLabel = 999'999'999'999'999.0;
 
 // The value behind the key that starts at byte offset `at`: up to the next
 // blank; with ValueEnd::kBlankOrEndOfLine the end of the line also ends it.
@@ -104,12 +112,16 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
       if (key.place == KeyPlace::kFirstCharacterOnly && at != 0) continue;
       if (key.place == KeyPlace::kWholeKey && at != 0 && bytes[at - 1] != ' ') continue;
       std::optional<std::string_view> text;
-      if (key.kind == ValueKind::kText) text = TakeQuotedValue(A, at + key.key.size());
+      if (key.kind == ValueKind::kText || key.kind == ValueKind::kTextLabel) {
+        text = TakeQuotedValue(A, at + key.key.size());
+      }
       if (!text) text = TakeValue(A, at, key.key, key.end);
       if (text) {
         double number = 0;
-        if (key.kind == ValueKind::kNumber) {
+        if (key.kind == ValueKind::kNumber || key.kind == ValueKind::kLabel) {
           number = ModelNumber(*text);
+        } else if (key.kind == ValueKind::kTextLabel) {
+          number = IsWholeLabel(*text) ? LenientNumber(*text) : 0;
         } else if (key.kind == ValueKind::kDecimalCommaNumber) {
           std::string buffer;
           number = ModelNumber(WithDecimalPoint(*text, buffer));

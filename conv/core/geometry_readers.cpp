@@ -56,7 +56,7 @@ double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& 
 }
 
 RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
-  static const KeyTable keys{{"Joint="},
+  static const KeyTable keys{{"Joint=", ValueKind::kLabel},
                              {"GlobalX="},
                              {"GlobalY="},
                              {"GlobalZ=", ValueKind::kNumber, KeyPlace::kAnywhere, ValueEnd::kBlankOrEndOfLine}};
@@ -77,7 +77,7 @@ RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
 
 RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& names) {
   enum { kJoint, kSystem, kType, kXorR, kY, kZ, kT, kGlobalX, kGlobalY, kGlobalZ, kKeyCount };
-  static const KeyTable keys = ModernKeys({{"Joint="},
+  static const KeyTable keys = ModernKeys({{"Joint=", ValueKind::kLabel},
                                            {"CoordSys=", ValueKind::kText},
                                            {"CoordType=", ValueKind::kText},
                                            {"XorR="},
@@ -126,7 +126,8 @@ RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& name
 }
 
 RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& rules) {
-  static const ReaderKeys keys{{"Frame="}, {"JointI="}, {"JointJ="}};
+  static const ReaderKeys keys{
+      {"Frame=", ValueKind::kLabel}, {"JointI=", ValueKind::kLabel}, {"JointJ=", ValueKind::kLabel}};
   double* const fields[] = {&frame.label, &frame.jointI, &frame.jointJ};
   RecordNotes notes;
   ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
@@ -137,11 +138,11 @@ RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& r
 
 RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rules) {
   enum { kArea, kJoint1, kJoint2, kJoint3, kJoint4, kAreaArea, kVolume };
-  static const ReaderKeys keys{{"Area=", ValueKind::kNumber, KeyPlace::kFirstCharacterOnly},
-                               {"Joint1="},
-                               {"Joint2="},
-                               {"Joint3="},
-                               {"Joint4="},
+  static const ReaderKeys keys{{"Area=", ValueKind::kLabel, KeyPlace::kFirstCharacterOnly},
+                               {"Joint1=", ValueKind::kLabel},
+                               {"Joint2=", ValueKind::kLabel},
+                               {"Joint3=", ValueKind::kLabel},
+                               {"Joint4=", ValueKind::kLabel},
                                {"AreaArea="},
                                {"Volume="}};
   double surface = 0;

@@ -37,8 +37,31 @@ void AddJoint(PassState& pass, const Joint& joint, const RecordNotes& notes) {
   pass.AddElement(pass.read.tables.joints, joint, LogEntry::kJoint, notes);
 }
 
+// Joints as SAP2000 12 and later write them: XorR=, Y=, Z= in the GLOBAL
+// Cartesian system (no CoordSys= or CoordType= means that), no GlobalX=.
+void NoteJointLayout(PassState& pass, const ModelLine& A) {
+  enum { kSystem, kType, kXorR, kGlobalX };
+  static const KeyTable keys{{"CoordSys=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"CoordType=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"XorR=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"GlobalX=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  bool cartesian = true, xorR = false, globalX = false;
+  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+    if (k == kSystem) cartesian = cartesian && value.text == "GLOBAL";
+    if (k == kType) cartesian = cartesian && value.text == "Cartesian";
+    xorR = xorR || k == kXorR;
+    globalX = globalX || k == kGlobalX;
+  });
+  if (globalX) {
+    ++pass.read.globalJoints;
+  } else if (xorR && cartesian) {
+    ++pass.read.cartesianJoints;
+  }
+}
+
 void ClassicJoints(PassState& pass, const ModelLine& A) {
   Joint joint;
+  NoteJointLayout(pass, A);
   const RecordNotes notes = ReadJoint(A, joint);
   AddJoint(pass, joint, notes);
 }

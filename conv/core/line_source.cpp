@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "common/input_file.h"
 
@@ -12,6 +13,11 @@ LineReader::LineReader(InputFile& file, std::size_t bufferSize)
 
 LineReader::LineReader(std::string_view text) : data_(text.data()), end_(text.size()), eof_(true) {}
 
+std::string LineTooLong::Reason() {
+  return "这一行超过 " + std::to_string(LineReader::kLongestLine >> 20) +
+         " MB，SAP2000 文本模型没有这么长的行（文件可能没有换行符，或不是文本模型）";
+}
+
 bool LineReader::Refill() {
   if (eof_) return false;
   if (begin_ > 0) {
@@ -19,7 +25,12 @@ bool LineReader::Refill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  if (end_ == buffer_.size()) {
+    // Room for the longest line and its CR LF, no more.
+    const std::size_t wider = std::min(buffer_.size() * 2, kLongestLine + 2);
+    if (wider <= buffer_.size()) throw LineTooLong(line_ + 1);
+    buffer_.resize(wider);
+  }
   data_ = buffer_.data();
   const std::size_t got = file_->Read(buffer_.data() + end_, buffer_.size() - end_);
   if (got == 0) eof_ = true;
@@ -50,14 +61,18 @@ std::string_view LineReader::Next() {
       continue;
     }
     ++line_;
-    if (!stop) {
+    std::string_view line{start, stop ? static_cast<std::size_t>(stop - start) : available};
+    if (line.size() > kLongestLine) throw LineTooLong(line_);
+    if (stop) {
+      std::size_t next = static_cast<std::size_t>(stop - data_) + 1;
+      if (stop == cr && next < end_ && data_[next] == '\n') ++next;
+      begin_ = next;
+    } else {
       begin_ = end_;
-      return {start, available};
     }
-    std::size_t next = static_cast<std::size_t>(stop - data_) + 1;
-    if (stop == cr && next < end_ && data_[next] == '\n') ++next;
-    begin_ = next;
-    return {start, static_cast<std::size_t>(stop - start)};
+    // A byte-order mark before the first line, as Notepad saves UTF-8, is no text.
+    if (line_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+    return line;
   }
 }
 

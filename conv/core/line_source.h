@@ -3,6 +3,7 @@
 // line; a final line ending makes no further line.
 
 #include <cstddef>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,12 +26,28 @@ class LineSource {
   virtual int lineNumber() const = 0;
 };
 
+// A line longer than the longest a model may have (16 MB, thousands of times
+// a real model's longest): a file without line breaks, not a model.
+class LineTooLong : public std::exception {
+ public:
+  explicit LineTooLong(int line) : line_(line) {}
+  int line() const { return line_; }
+  const char* what() const noexcept override { return "line too long"; }
+  // The reason for a message that names the file and the line.
+  static std::string Reason();
+
+ private:
+  int line_;
+};
+
 // Reads through a buffer of fixed size, so memory does not grow with the
-// file; only a line longer than the buffer widens it. Without a file it
-// splits text already in memory.
+// file; only a line longer than the buffer widens it, up to kLongestLine
+// bytes, beyond which it throws LineTooLong. Without a file it splits text
+// already in memory.
 class LineReader final : public LineSource {
  public:
   static constexpr std::size_t kBufferSize = 1 << 20;
+  static constexpr std::size_t kLongestLine = 16 << 20;
 
   explicit LineReader(InputFile& file, std::size_t bufferSize = kBufferSize);
   explicit LineReader(std::string_view text);

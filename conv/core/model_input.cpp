@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "common/output_file.h"
+#include "conv/core/known_tables.h"
+#include "conv/core/model_line.h"
 #include "conv/core/model_reading.h"
 
 namespace korvel::conv {
@@ -17,11 +19,25 @@ int DeclaredAfterFirstLine(LineSource& lines) {
   return declaration.version();
 }
 
-bool StartsATable(LineSource& lines) {
+// The classic reading's table line: "TABLE" first, a title it knows from
+// character 10 on (TABLES: "JOINT COORDINATES" too).
+bool OpensAClassicTable(std::string_view line) {
+  if (!line.starts_with("TABLE")) return false;
+  const ModelLine model(line);
+  const std::size_t titleAt = model.OffsetOfCharacter(10);
+  if (titleAt == ModelLine::npos) return false;
+  const std::string_view title = line.substr(titleAt);
+  for (const KnownTable& table : KnownTables()) {
+    if (table.KnownTo(Reading::kClassic) && title.starts_with(table.title)) return true;
+  }
+  return false;
+}
+
+bool StartsATable(LineSource& lines, bool classicTitles) {
   while (!lines.AtEnd()) {
     std::string_view line = lines.Next();
     line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
-    if (line.starts_with("TABLE:")) return true;
+    if (line.starts_with("TABLE:") || (classicTitles && OpensAClassicTable(line))) return true;
   }
   return false;
 }
@@ -43,11 +59,11 @@ int ModelFileInput::DeclaredInTail() {
   return DeclaredAfterFirstLine(lines);
 }
 
-bool ModelFileInput::StartsATable() {
+bool ModelFileInput::StartsATable(bool classicTitles) {
   constexpr std::size_t kLookBytes = 64 << 10;  // enough for the first lines, cheap for a small model
   file_->Seek(0);
   LineReader lines(*file_, std::min(bufferSize_, kLookBytes));
-  return conv::StartsATable(lines);
+  return conv::StartsATable(lines, classicTitles);
 }
 
 LineSource& ModelTextInput::FromStart() { return lines_.emplace(text_); }
@@ -58,9 +74,9 @@ int ModelTextInput::DeclaredInTail() {
   return DeclaredAfterFirstLine(lines);
 }
 
-bool ModelTextInput::StartsATable() {
+bool ModelTextInput::StartsATable(bool classicTitles) {
   LineReader lines(text_);
-  return conv::StartsATable(lines);
+  return conv::StartsATable(lines, classicTitles);
 }
 
 }  // namespace korvel::conv

@@ -24,10 +24,11 @@ class ModelInput {
   // for none: the first guess at the reading, since SAP2000 writes its
   // backups with "PROGRAM CONTROL" near the end.
   virtual int DeclaredInTail() = 0;
-  // Whether a line starts a table ("TABLE:" after leading blanks). Models
-  // start one within their first lines, so only a file without one is read
-  // through.
-  virtual bool StartsATable() = 0;
+  // Whether a line starts a table ("TABLE:" after leading blanks or, with
+  // `classicTitles`, a line that the classic reading opens a table with).
+  // Models start one within their first lines, so only a file without one is
+  // read through, in bounded memory (LineTooLong for a line beyond it).
+  virtual bool StartsATable(bool classicTitles) = 0;
   // Whether the model holds no byte at all (SAP2000 stopped before writing).
   virtual bool IsEmpty() const = 0;
 };
@@ -40,7 +41,7 @@ class ModelFileInput final : public ModelInput {
   const std::string& name() const override { return name_; }
   LineSource& FromStart() override;
   int DeclaredInTail() override;
-  bool StartsATable() override;
+  bool StartsATable(bool classicTitles) override;
   bool IsEmpty() const override { return file_->size() == 0; }
 
   const InputFile& file() const { return *file_; }
@@ -59,7 +60,7 @@ class ModelTextInput final : public ModelInput {
   const std::string& name() const override { return name_; }
   LineSource& FromStart() override;
   int DeclaredInTail() override;
-  bool StartsATable() override;
+  bool StartsATable(bool classicTitles) override;
   bool IsEmpty() const override { return text_.empty(); }
 
  private:

@@ -21,6 +21,8 @@ Pass ReadThrough(ModelInput& model, TablePass& pass, int itemLimit, bool guessed
   auto wrongGuess = [&] {
     result.declaredVersion = declaration.version();
     result.disagreeingVersion = declaration.disagreeingVersion();
+    result.declaredProgram = declaration.declaredProgram();
+    result.disagreeingProgram = declaration.disagreeingProgram();
     return guessed && declaration.found() && ReadingOf(declaration.version()) != result.reading;
   };
 
@@ -54,10 +56,45 @@ std::unique_ptr<ModelRead> NewRead(Reading reading, const ConversionOptions& opt
   return read;
 }
 
+std::unique_ptr<ModelRead> ReadWholeModel(ModelInput& model, const ConversionOptions& options) {
+  const bool guessed = options.reading == ReadingChoice::kFromModel;
+  Reading reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
+  if (guessed) reading = ReadingOf(model.DeclaredInTail());
+  auto read = NewRead(reading, options);
+  auto pass = std::make_unique<TablePass>(*read, PolicyOf(reading));
+  Pass done = ReadThrough(model, *pass, options.itemLimit, guessed);
+  // A model that declares no version is read by its joints: as SAP2000 12
+  // and later (and the scripts that imitate them) write them, they get the
+  // modern reading.
+  const bool byContent = guessed && done == Pass::kDone && read->result.declaredProgram.empty() &&
+                         reading == Reading::kClassic && read->cartesianJoints > 0 && read->globalJoints == 0;
+  if (done == Pass::kReadAgain || byContent) {
+    const Reading declared = byContent ? Reading::kModern : ReadingOf(read->result.declaredVersion);
+    pass.reset();
+    read = NewRead(declared, options);
+    read->result.modernByContent = byContent;
+    pass = std::make_unique<TablePass>(*read, PolicyOf(declared));
+    ReadThrough(model, *pass, options.itemLimit, false);
+  }
+  try {
+    pass->Finish();
+  } catch (const OverflowError&) {
+    throw;
+  } catch (const Error& e) {  // what only the whole model shows, such as names that cannot be numbered
+    throw FileError("模型文件", model.name(), e.what());
+  }
+  return read;
+}
+
 }  // namespace
 
-void RefuseWithoutTables(ModelInput& model) {
-  if (model.StartsATable()) return;
+void RefuseWithoutTables(ModelInput& model, ReadingChoice reading) {
+  try {
+    // The classic reading also opens a table on a line such as TABLES: "JOINT COORDINATES".
+    if (model.StartsATable(reading != ReadingChoice::kModern)) return;
+  } catch (const LineTooLong& e) {
+    throw LineError("模型文件", model.name(), e.line(), LineTooLong::Reason());
+  }
   if (model.IsEmpty()) {
     throw FileError("模型文件", model.name(),
                     "文件是空的，请在 SAP2000 中重新导出模型（文件 > 导出 > SAP2000 .s2k 文本文件）");
@@ -68,20 +105,11 @@ void RefuseWithoutTables(ModelInput& model) {
 }
 
 std::unique_ptr<ModelRead> ReadModel(ModelInput& model, const ConversionOptions& options) {
-  const bool guessed = options.reading == ReadingChoice::kFromModel;
-  Reading reading = options.reading == ReadingChoice::kModern ? Reading::kModern : Reading::kClassic;
-  if (guessed) reading = ReadingOf(model.DeclaredInTail());
-  auto read = NewRead(reading, options);
-  auto pass = std::make_unique<TablePass>(*read, PolicyOf(reading));
-  if (ReadThrough(model, *pass, options.itemLimit, guessed) == Pass::kReadAgain) {
-    const Reading declared = ReadingOf(read->result.declaredVersion);
-    pass.reset();
-    read = NewRead(declared, options);
-    pass = std::make_unique<TablePass>(*read, PolicyOf(declared));
-    ReadThrough(model, *pass, options.itemLimit, false);
+  try {
+    return ReadWholeModel(model, options);
+  } catch (const LineTooLong& e) {
+    throw LineError("模型文件", model.name(), e.line(), LineTooLong::Reason());
   }
-  pass->Finish();
-  return read;
 }
 
 }  // namespace korvel::conv

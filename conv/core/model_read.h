@@ -24,12 +24,17 @@ struct ModelRead {
   // error naming the line, which the writer throws once it has kept the log
   // of what was read before.
   std::exception_ptr stop;
+  // The classic reading's joint records that give XorR=, Y=, Z= in the global
+  // Cartesian system without GlobalX= (as SAP2000 12 and later write them),
+  // and those that give GlobalX=: how a model that declares no version is told.
+  int cartesianJoints = 0, globalJoints = 0;
 };
 
 // A table model has a line that starts a table; a binary file, an empty one,
 // the keyword format of SAP2000 6 to 8 or an ETABS model has none, and is
-// refused with Error.
-void RefuseWithoutTables(ModelInput& model);
+// refused with Error. Unless the modern reading is chosen, a line that the
+// classic reading opens a table with counts too.
+void RefuseWithoutTables(ModelInput& model, ReadingChoice reading);
 
 // Reads the whole model as its first declaration (or the choice) asks.
 std::unique_ptr<ModelRead> ReadModel(ModelInput& model, const ConversionOptions& options);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "conv/core/field_scanner.h"
 
@@ -22,18 +23,22 @@ int MajorVersion(std::string_view version) {
   return major;
 }
 
-// The SAP2000 major version that a record of "PROGRAM CONTROL" declares.
-// CSiBridge, built on SAP2000 12 and later, writes the same tables whatever
-// its own version.
-std::optional<int> DeclaredVersion(std::string_view record) {
+// The SAP2000 major version that a record of "PROGRAM CONTROL" declares, and
+// the program as a message names it ("CSiBridge 25"). CSiBridge, built on
+// SAP2000 12 and later, writes the same tables whatever its own version.
+std::optional<int> DeclaredVersion(std::string_view record, std::string* shown = nullptr) {
   static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
                              {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
   std::string_view program, version;
   ScanFields(ModelLine(record), keys,
              [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
-  if (program == "SAP2000") return MajorVersion(version);
-  if (program == "CSiBridge") return std::max(MajorVersion(version), kFirstModernVersion);
-  return std::nullopt;
+  if (program != "SAP2000" && program != "CSiBridge") return std::nullopt;
+  const int major = MajorVersion(version);
+  if (shown) {
+    shown->assign(program);
+    if (major > 0) shown->append(1, ' ').append(std::to_string(major));
+  }
+  return program == "SAP2000" ? major : std::max(major, kFirstModernVersion);
 }
 
 }  // namespace
@@ -49,18 +54,21 @@ std::string_view DeclarationWatch::Next() {
   if (!record) return line;
   if (record->find_first_not_of(' ') == std::string_view::npos) {
     inProgramControl_ = false;
-  } else if (const std::optional<int> version = DeclaredVersion(*record)) {
-    Note(*version);
+  } else {
+    std::string shown;
+    if (const std::optional<int> version = DeclaredVersion(*record, &shown)) Note(*version, shown);
   }
   return line;
 }
 
-void DeclarationWatch::Note(int version) {
+void DeclarationWatch::Note(int version, const std::string& shown) {
   if (!found_) {
     found_ = true;
     version_ = version;
+    shown_ = shown;
   } else if (disagreeing_ == 0 && ReadingOf(version) != ReadingOf(version_)) {
     disagreeing_ = version;
+    disagreeingShown_ = shown;
   }
 }
 

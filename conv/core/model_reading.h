@@ -5,6 +5,8 @@
 // it in its table "PROGRAM CONTROL", wherever that stands in the file. The
 // first declaration in the file decides.
 
+#include <string>
+
 #include "conv/core/line_source.h"
 
 namespace korvel::conv {
@@ -36,17 +38,21 @@ class DeclarationWatch final : public LineSource {
   // The version of a later declaration that asks for the other reading, 0
   // for none.
   int disagreeingVersion() const { return disagreeing_; }
+  // The programs as declared, for a message: "SAP2000 11", "CSiBridge 25".
+  const std::string& declaredProgram() const { return shown_; }
+  const std::string& disagreeingProgram() const { return disagreeingShown_; }
   // Reads on, only for the first declaration, until it is found or the file
   // ends.
   void ReadToDeclaration();
 
  private:
-  void Note(int version);
+  void Note(int version, const std::string& shown);
 
   LineSource& lines_;
   RecordJoin record_;
   bool inProgramControl_ = false, found_ = false;
   int version_ = 0, disagreeing_ = 0;
+  std::string shown_, disagreeingShown_;
 };
 
 }  // namespace korvel::conv

@@ -4,6 +4,11 @@
 // PROPERTIES"), element names numbered, and sections assigned and linked to
 // their materials and bars once the whole file is read.
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "common/error.h"
 #include "common/real_format.h"
 #include "conv/core/pass_state.h"
 #include "conv/core/reading_policy.h"
@@ -34,6 +39,51 @@ void NumberNames(ModelRead& read) {
   }
 }
 
+constexpr std::pair<ElementKind, const char*> kKindWords[] = {
+    {ElementKind::kJoint, "节点"}, {ElementKind::kFrame, "框架单元"}, {ElementKind::kArea, "面单元"}};
+
+// Names are numbered above the largest numeric label of their kind; out.txt
+// writes 15 digits exactly, so no number may go beyond them.
+void RefuseNumbersBeyondFifteenDigits(const ElementNames& names) {
+  for (const auto& [kind, word] : kKindWords) {
+    const std::size_t named = names.Names(kind).size();
+    if (named == 0 || names.NumberOf(kind, named) <= kLargestWholeLabel) continue;
+    throw Error(std::string(word) + "的 " + std::to_string(named) + " 个名称标签无法改为整数：整数要大于最大的数字标签 " +
+                FormatReal(names.NumberOf(kind, 0)) +
+                "，会超过 15 位数字，out.txt 写不准；请把模型中过大的数字标签改小");
+  }
+}
+
+// Records of one kind that share a label cannot be told apart in out.txt:
+// one warning per kind with the labels repeated and the first of them.
+template <typename Element>
+void NoteRepeatedLabels(const ElementTable<Element>& table, ElementKind kind, const char* word,
+                        const ElementNames& names, std::vector<std::string>& warnings) {
+  std::vector<std::pair<double, int>> labels;  // label, row
+  labels.reserve(static_cast<std::size_t>(table.count()));
+  for (int r = 1; r <= table.count(); ++r) labels.emplace_back(table.Row(r).label, r);
+  std::sort(labels.begin(), labels.end());
+  int repeated = 0, firstRow = 0, firstCount = 0;
+  double firstLabel = 0;
+  for (std::size_t i = 0; i < labels.size();) {
+    std::size_t end = i + 1;
+    while (end < labels.size() && labels[end].first == labels[i].first) ++end;
+    if (end - i > 1) {
+      ++repeated;
+      if (firstRow == 0 || labels[i].second < firstRow) {
+        firstRow = labels[i].second;
+        firstLabel = labels[i].first;
+        firstCount = static_cast<int>(end - i);
+      }
+    }
+    i = end;
+  }
+  if (repeated == 0) return;
+  warnings.push_back(std::string(word) + "中有 " + std::to_string(repeated) + " 个标签重复出现（如 " +
+                     names.ShownNumbered(kind, firstLabel) + "，共 " + std::to_string(firstCount) +
+                     " 条记录）：out.txt 中无法区分它们，截面只指定给第一条，请在模型中改用不同的标签");
+}
+
 template <typename Element>
 bool AssignFound(ElementTable<Element>& table, const LoggedAssignment& assignment) {
   const auto row = table.FindFirstRow(assignment.label);
@@ -60,7 +110,13 @@ class Modern final : public ReadingPolicy {
   void Finish(PassState& pass) const override {
     ModelRead& read = pass.read;
     ConversionResult& result = read.result;
+    RefuseNumbersBeyondFifteenDigits(read.names);
     if (read.names.count() > 0) NumberNames(read);
+    NoteRepeatedLabels(read.tables.joints, ElementKind::kJoint, kKindWords[0].second, read.names,
+                       result.repeatedLabels);
+    NoteRepeatedLabels(read.tables.frames, ElementKind::kFrame, kKindWords[1].second, read.names,
+                       result.repeatedLabels);
+    NoteRepeatedLabels(read.tables.areas, ElementKind::kArea, kKindWords[2].second, read.names, result.repeatedLabels);
     result.numberedNames.count = read.names.count();  // names, not the records that hold them
     for (std::size_t i = 0; i < read.progress.assignments.size(); ++i) {
       LoggedAssignment& assignment = read.progress.assignments[i];

@@ -1,5 +1,10 @@
 #include "conv/core/outputs.h"
 
+#include <iterator>
+#include <optional>
+
+#include "common/error.h"
+#include "common/file_state.h"
 #include "conv/core/progress_messages.h"
 
 namespace korvel::conv {
@@ -35,11 +40,21 @@ std::unique_ptr<OutputFile> WriteListFile(const std::filesystem::path& file, Wri
 }  // namespace
 
 void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& model) {
-  for (const char* output : {kProgressLogName, kModelFileName}) {
-    const auto state = StateOfFile(folder / output);
-    if (state && state->SameFileAs(model.opened())) {
+  std::optional<FileState> states[std::size(kOutputNames)];
+  for (std::size_t i = 0; i < std::size(kOutputNames); ++i) {
+    const char* output = kOutputNames[i];
+    states[i] = StateOfFile(folder / output);
+    if (states[i] && states[i]->SameFileAs(model.opened())) {
       model.Fail(std::string("与转换要写入的 \"") + output +
                  "\" 是同一个文件，转换会把模型覆盖掉；请把模型另存为别的名称（如 model.s2k）");
+    }
+  }
+  for (std::size_t i = 0; i < std::size(kOutputNames); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (!states[i] || !states[j] || !states[i]->SameFileAs(*states[j])) continue;
+      throw FileError("无法写入文件", DisplayName(folder / kOutputNames[i]),
+                      std::string("与 \"") + kOutputNames[j] +
+                          "\" 是同一个文件（链接或硬链接），转换会用一个覆盖另一个；请删除其中的链接再转换");
     }
   }
 }
@@ -116,13 +131,29 @@ std::unique_ptr<OutputFile> WriteModelFile(const std::filesystem::path& file, co
   return WriteListFile(file, [&](ListWriter& out) { WriteModelLines(out, tables); });
 }
 
+namespace {
+
+// labels.txt is read by spreadsheets and CSV readers: a double quote inside
+// a name is written doubled ("B""1"), unlike in out.txt.
+std::string QuoteDoubled(std::string_view name) {
+  std::string doubled;
+  doubled.reserve(name.size());
+  for (const char c : name) {
+    doubled += c;
+    if (c == '"') doubled += '"';
+  }
+  return doubled;
+}
+
+}  // namespace
+
 void WriteLabelLines(ListWriter& out, const ElementNames& names) {
   constexpr std::pair<ElementKind, const char*> kKinds[] = {
       {ElementKind::kJoint, "joint"}, {ElementKind::kFrame, "frame"}, {ElementKind::kArea, "area"}};
   for (const auto& [kind, word] : kKinds) {
     const std::deque<std::string>& named = names.Names(kind);
     for (std::size_t n = 1; n <= named.size(); ++n) {
-      out.Text(word).Text(named[n - 1]).Real(names.NumberOf(kind, n)).EndLine();
+      out.Text(word).Text(QuoteDoubled(named[n - 1])).Real(names.NumberOf(kind, n)).EndLine();
     }
   }
 }

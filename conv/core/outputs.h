@@ -20,9 +20,13 @@ inline constexpr char kProgressLogName[] = "debug.txt";
 inline constexpr char kModelFileName[] = "out.txt";
 inline constexpr char kLabelFileName[] = "labels.txt";
 
-// A model that is the "debug.txt" or "out.txt" of `folder` under another name
-// would be truncated or replaced by its own conversion: it is refused before
-// either file is touched.
+// The converter's outputs, in one list for every check.
+inline constexpr const char* kOutputNames[] = {kProgressLogName, kModelFileName, kLabelFileName};
+
+// A model that is one of the outputs of `folder` (by its name, a link or a
+// hard link) would be truncated, replaced or removed by its own conversion;
+// so would an output that reaches another one. Both are refused before any
+// output is touched.
 void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& model);
 
 // One line per element and assignment line read, in input order.

@@ -28,13 +28,13 @@ RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, ElementKind
 
 RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment,
                              const ReadingRules& rules) {
-  static const ReaderKeys keys{{"Frame="}, {"AnalSect=", ValueKind::kText}};
+  static const ReaderKeys keys{{"Frame=", ValueKind::kLabel}, {"AnalSect=", ValueKind::kText}};
   return ReadAssignment(A, keys.For(rules), ElementKind::kFrame, rules, FrameSection, assignment);
 }
 
 RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment,
                             const ReadingRules& rules) {
-  static const ReaderKeys keys{{"Area="}, {"Section=", ValueKind::kText}};
+  static const ReaderKeys keys{{"Area=", ValueKind::kLabel}, {"Section=", ValueKind::kText}};
   return ReadAssignment(A, keys.For(rules), ElementKind::kArea, rules, AreaSection, assignment);
 }
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <memory>
+#include <new>
 #include <thread>
 
 #include "common/error.h"
@@ -13,14 +14,27 @@
 namespace korvel::conv {
 namespace {
 
-// A conversion without names leaves no labels.txt of an earlier one behind.
+// A conversion without names leaves no labels.txt of an earlier one behind,
+// nor a temporary of one.
 void RemoveLabelFile(const std::filesystem::path& folder) {
   std::error_code failed;
   std::filesystem::remove(folder / kLabelFileName, failed);
   if (failed) throw FileError("无法删除文件", DisplayName(folder / kLabelFileName), SystemReason(failed.value()));
+  RemoveAbandonedTemporariesOf(folder / kLabelFileName);
+}
+
+// What a failure before out.txt is replaced adds to its message.
+Error KeptModelFile(const std::filesystem::path& folder, const std::exception& e) {
+  std::error_code ignored;
+  const bool existed = std::filesystem::exists(folder / kModelFileName, ignored);
+  return Error(std::string(e.what()) + (existed ? "；out.txt 保持原样，没有被替换" : "；没有写出 out.txt"));
 }
 
 }  // namespace
+
+void RefuseUnwritableOutputs(const std::filesystem::path& folder) {
+  for (const char* output : kOutputNames) RefuseUnlessReplaceable(folder / output);
+}
 
 ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
   ListWriter log(folder.log);
@@ -31,8 +45,10 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
     std::rethrow_exception(read.stop);
   }
 
-  // out.txt is written on a second core while the log is completed; it
-  // replaces the old file only once the log is complete, as if written after.
+  // out.txt is written on a second core while the log is completed. Every
+  // other output is complete (labels.txt replaced or removed, the log handed
+  // to the system) before out.txt replaces the old one, so a failure on the
+  // way leaves out.txt as it was.
   std::unique_ptr<OutputFile> modelFile;
   std::exception_ptr modelFailure;
   std::thread modelWriter([&] {
@@ -42,24 +58,31 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
       modelFailure = std::current_exception();
     }
   });
-  std::unique_ptr<OutputFile> labelFile;
   try {
-    WriteProgressLines(log, read.progress, read.tables);
-    WriteSectionDump(log, read.tables);
-    log.Flush();
-    if (read.names.count() > 0) labelFile = WriteLabelFile(folder.path / kLabelFileName, read.names);
-  } catch (...) {
+    std::unique_ptr<OutputFile> labelFile;
+    try {
+      WriteProgressLines(log, read.progress, read.tables);
+      WriteSectionDump(log, read.tables);
+      log.Flush();
+      if (read.names.count() > 0) labelFile = WriteLabelFile(folder.path / kLabelFileName, read.names);
+    } catch (...) {
+      modelWriter.join();
+      throw;
+    }
     modelWriter.join();
+    if (modelFailure) std::rethrow_exception(modelFailure);
+    if (labelFile) {
+      labelFile->Commit();
+    } else {
+      RemoveLabelFile(folder.path);
+    }
+    folder.log.Flush();
+  } catch (const std::bad_alloc&) {
     throw;
+  } catch (const std::exception& e) {
+    throw KeptModelFile(folder.path, e);
   }
-  modelWriter.join();
-  if (modelFailure) std::rethrow_exception(modelFailure);
   modelFile->Commit();
-  if (labelFile) {
-    labelFile->Commit();
-  } else {
-    RemoveLabelFile(folder.path);
-  }
   folder.log.Commit();
   ConversionResult result = read.result;
   result.unlockedFolder = !folder.log.locked();

@@ -28,10 +28,17 @@ struct OutputFolder {
   OutputFile log;
 };
 
+// Throws the Error that writing an output of `folder` would (not a regular
+// file, read-only, a folder where no file can be created), before any
+// output is touched. A read-only labels.txt is refused even when the
+// conversion would remove it.
+void RefuseUnwritableOutputs(const std::filesystem::path& folder);
+
 // Writes debug.txt and out.txt into the folder, and labels.txt for a model
-// that names elements (an older one is removed otherwise); out.txt and
-// labels.txt replace the old files only once the log is complete. The
-// result tells whether the folder kept its lock.
+// that names elements (an older one and its temporaries are removed
+// otherwise). out.txt replaces the old file last, once the log is complete
+// and labels.txt replaced or removed; a failure before leaves it as it was
+// and says so. The result tells whether the folder kept its lock.
 ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder);
 
 // The same files' bytes, kept in memory.

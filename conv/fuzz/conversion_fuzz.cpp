@@ -2,7 +2,8 @@
 // models a second are tried. The first byte chooses the reading and small
 // item and section limits, so both readings and the limits are exercised; an
 // Error is a fine outcome, anything else (a crash, a sanitizer report,
-// another exception) is a finding. Lines across the file reader's buffer
+// another exception) is a finding, and so is an out.txt that does not read
+// back as the model file or a labels.txt that does not parse. Lines across the file reader's buffer
 // edges are tried for every buffer size by the line reader's tests.
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 
 #include "common/error.h"
 #include "conv/core/conversion.h"
+#include "conv/core/label_file.h"
+#include "conv/core/model_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -25,6 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     korvel::conv::ConvertInMemory(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), options, files)
         .Warnings();
   } catch (const korvel::Error&) {
+    return 0;
   }
+  // Outside the try: an Error of the readers is a finding.
+  korvel::conv::ReadModelFile(files.model);
+  korvel::conv::ReadLabelFile(files.labels);
   return 0;
 }

@@ -346,12 +346,13 @@ TEST_F(Conversion, DeclarationContinuedOverTwoLinesIsSeen) {
   EXPECT_EQ(result.declaredVersion, 16);
 }
 
-TEST_F(Conversion, EarlierVersionsOtherProgramsAndUndeclaredModelsGetTheClassicReading) {
+TEST_F(Conversion, EarlierVersionsGetTheClassicReading) {
   EXPECT_EQ(Convert(ModernModel("11.0.0")).reading, Reading::kClassic);
   EXPECT_EQ(Out(), "1\r\n1,0,0,0\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"C1\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
   std::string etabs = ModernModel("19.0.0");
   etabs.replace(etabs.find("SAP2000"), 7, "ETABS");
-  EXPECT_EQ(Convert(etabs).reading, Reading::kClassic);
+  // No SAP2000 declaration: read by its joints, which are SAP2000 12's.
+  EXPECT_EQ(Convert(etabs).reading, Reading::kModern);
   EXPECT_EQ(Convert(Crlf({"TABLE:  \"JOINT COORDINATES\""})).reading, Reading::kClassic);
 }
 

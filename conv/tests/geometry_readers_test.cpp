@@ -107,7 +107,7 @@ TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
   Frame named, numbered;
   const RecordNotes notes = ReadFrameCon(ModelLine("Frame=Col10   JointI=N5   JointJ=7"), named, modern);
   EXPECT_EQ(notes.nonNumericLabel, "Col10");
-  ReadFrameCon(ModelLine("Frame=12.0   JointI=-3   JointJ=N5"), numbered, modern);
+  ReadFrameCon(ModelLine("Frame=12   JointI=-3   JointJ=N5"), numbered, modern);
   EXPECT_EQ(numbered.jointI, -3);
   EXPECT_EQ(names.Final(ElementKind::kFrame, named.label), 13);
   EXPECT_EQ(names.Final(ElementKind::kJoint, named.jointI), 8);
@@ -116,8 +116,10 @@ TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
   Frame unnamed;
   ReadFrameCon(ModelLine("Frame=   JointI=1"), unnamed, modern);
   EXPECT_EQ(unnamed.label, 0) << "an empty value is no name";
-  for (const char* label : {"~12", "12A", "B3"}) EXPECT_FALSE(ElementNames::IsNumber(label)) << label;
-  for (const char* label : {"12", "-3", "1,5"}) EXPECT_TRUE(ElementNames::IsNumber(label)) << label;
+  for (const char* label : {"~12", "12A", "B3", "07", "1,5", "1.5", "12.0", "-", "1000000000000000"}) {
+    EXPECT_FALSE(ElementNames::IsNumber(label)) << label;
+  }
+  for (const char* label : {"12", "-3", "0", "999999999999999"}) EXPECT_TRUE(ElementNames::IsNumber(label)) << label;
 }
 
 TEST(ReadAreaCon, ThreeJointAreaWithThicknessFromVolumeAndSurface) {

@@ -67,6 +67,8 @@ SectionInput ReadSectionFile(std::istream& in, const std::string& fileName) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Notepad starts a UTF-8 file with a byte-order mark, which no one sees.
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     auto fail = [&](const std::string& reason) { FailAt(fileName, number, reason); };
     const std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos || line[start] == '#') continue;

@@ -1,5 +1,6 @@
 #include "pre/core/section_form.h"
 
+#include <new>
 #include <string>
 
 #include "common/error.h"
@@ -37,6 +38,8 @@ void WriteFromFields(form::View& view) {
     view.ShowError(message + unchanged);
   } catch (const Error& e) {
     view.ShowError(e.what() + unchanged);
+  } catch (const std::bad_alloc&) {
+    view.ShowError(kOutOfMemory + unchanged);
   }
 }
 

@@ -71,6 +71,14 @@ TEST(SectionFile, ReadsNamesAndLeavesMissingOnesAtZero) {
   EXPECT_EQ(s.LengthY, 0);
 }
 
+// Notepad saves UTF-8 with a byte-order mark; only the file's first bytes are one.
+TEST(SectionFile, ByteOrderMarkAtTheStartIsPassedOver) {
+  std::istringstream marked("\xEF\xBB\xBFLengthX=400\r\nLengthY=600\r\n");
+  EXPECT_EQ(ReadSectionFile(marked, "s.txt").LengthX, 400);
+  std::istringstream later("LengthX=400\r\n\xEF\xBB\xBFLengthY=600\r\n");
+  EXPECT_THROW(ReadSectionFile(later, "s.txt"), Error);
+}
+
 TEST(SectionFile, RejectsUnknownRepeatedAndMalformedLinesByNumberAndAnEmptyFile) {
   const std::pair<const char*, const char*> cases[] = {
       {"LengthX=1\nWidth=3\n", "截面文件 \"s.txt\" 第 2 行：未知的参数名 \"Width\""},

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/error.h"
 #include "common/output_file.h"
 #include "ui/form/form.h"
 
@@ -11,7 +12,9 @@ namespace korvel::run {
 std::optional<std::string> JobOutsideWorkingFolder(const std::string& chosenFile) {
   const std::filesystem::path folder = form::PathOfText(chosenFile).parent_path();
   if (folder.empty()) return std::nullopt;
-  const std::filesystem::path working = std::filesystem::current_path();
+  std::error_code missing;
+  const std::filesystem::path working = std::filesystem::current_path(missing);
+  if (missing) return kCurrentFolderMissing;
   // The same folder on disk, which no comparison of the spellings can tell.
   std::error_code unknown;
   if (std::filesystem::equivalent(folder, working, unknown)) return std::nullopt;

@@ -1,5 +1,7 @@
 #include "run/core/launcher_form.h"
 
+#include <new>
+
 #include "common/error.h"
 #include "run/core/job_folder.h"
 #include "run/core/solver_command.h"
@@ -17,16 +19,18 @@ constexpr char kHomepage[] = "Homepage: https://korvel.example.org/";
 void RunSolver(form::View& view) {
   const std::optional<std::string> chosen = view.OpenFile({"Data files", "*.dat"});
   if (!chosen) return;
-  if (const std::optional<std::string> outside = JobOutsideWorkingFolder(*chosen)) {
-    view.ShowError(*outside);
-    return;
-  }
-  const std::optional<SolverCommand> command = SolverCommandFor(*chosen);
-  if (!command) return;
   try {
+    if (const std::optional<std::string> outside = JobOutsideWorkingFolder(*chosen)) {
+      view.ShowError(*outside);
+      return;
+    }
+    const std::optional<SolverCommand> command = SolverCommandFor(*chosen);
+    if (!command) return;
     StartSolver(*command);
   } catch (const Error& e) {
     view.ShowError(e.what());
+  } catch (const std::bad_alloc&) {
+    view.ShowError(kOutOfMemory);
   }
 }
 
