@@ -21,6 +21,7 @@ constexpr char kUsage[] =
     "  convert MODEL.s2k  write debug.txt and out.txt from a SAP2000 text model, start Plakon.exe\n"
     "  run JOB.dat        start the solver korvel_2005r2_027.exe on a job\n"
     "  plot section|model draw matcode0.txt or out.txt as an SVG picture\n"
+    "  check MODEL.s2k    tell what a conversion would carry, leave out and warn about\n"
     "\n"
     "korvel COMMAND --help describes a command. Exit status: 0 done, 1 the job failed,\n"
     "2 wrong usage.\n";

@@ -49,10 +49,20 @@ std::string_view DeclarationWatch::Next() {
   if (!record) return line;
   if (record->find_first_not_of(' ') == std::string_view::npos) {
     inProgramControl_ = false;
-  } else if (const std::optional<int> version = DeclaredVersion(*record)) {
-    Note(*version);
+  } else {
+    if (!described_) Describe(*record);
+    if (const std::optional<int> version = DeclaredVersion(*record)) Note(*version);
   }
   return line;
+}
+
+void DeclarationWatch::Describe(std::string_view record) {
+  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"CurrUnits=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  std::string* const into[] = {&program_, &versionText_, &units_};
+  ScanFields(ModelLine(record), keys, [&](std::size_t k, const FieldValue& value) { *into[k] = value.text; });
+  described_ = !program_.empty();
 }
 
 void DeclarationWatch::Note(int version) {

@@ -5,6 +5,8 @@
 // it in its table "PROGRAM CONTROL", wherever that stands in the file. The
 // first declaration in the file decides.
 
+#include <string>
+
 #include "conv/core/line_source.h"
 
 namespace korvel::conv {
@@ -39,14 +41,22 @@ class DeclarationWatch final : public LineSource {
   // Reads on, only for the first declaration, until it is found or the file
   // ends.
   void ReadToDeclaration();
+  // What the first record of "PROGRAM CONTROL" says, as it stands (code page
+  // 936): ProgramName=, Version=, CurrUnits=.
+  const std::string& program() const { return program_; }
+  const std::string& versionText() const { return versionText_; }
+  const std::string& units() const { return units_; }
 
  private:
   void Note(int version);
+  void Describe(std::string_view record);
 
   LineSource& lines_;
   RecordJoin record_;
   bool inProgramControl_ = false, found_ = false;
   int version_ = 0, disagreeing_ = 0;
+  bool described_ = false;
+  std::string program_, versionText_, units_;
 };
 
 }  // namespace korvel::conv
