@@ -20,7 +20,7 @@ namespace korvel::cli {
 namespace {
 constexpr char kHelp[] =
     "usage: korvel plot section [matcode0.txt] [-o FILE.svg]\n"
-    "       korvel plot model [out.txt] [-o FILE.svg]\n"
+    "       korvel plot model [out.txt | MODEL.s2k] [-o FILE.svg]\n"
     "\n"
     "Draws a file the tool set wrote as an SVG picture to check by eye.\n"
     "section: the 36 fibers coloured by their concrete, the 4 bars to scale, the\n"
@@ -28,6 +28,10 @@ constexpr char kHelp[] =
     "matcode0.txt, out matcode0.svg). model: an axonometric view, the plan and\n"
     "two elevations, elements coloured by section; elements without a section\n"
     "or with missing joints in red (default in out.txt, out model.svg).\n"
+    "Given a SAP2000 text model instead, it reads the model as a conversion would\n"
+    "and also draws what out.txt leaves out: links, cables and tendons dashed\n"
+    "grey, frames whose section is not a rectangle in their own colour, marks on\n"
+    "zero-length frames, degenerate areas and coincident joints.\n"
     "-o - (or /dev/stdout) writes the picture to standard output; any other\n"
     "FILE.svg must be a regular file or a new one, never a device or a pipe.\n"
     "A malformed input is an error naming its line; no picture is left then.\n";
@@ -72,8 +76,14 @@ int RunPlot(const Arguments& args) {
       picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input),
                                  input);
     } else {
-      picture =
-          plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
+      const std::string bytes = InputFile(input, "文件").ReadAll(conv::kModelFileLimit);
+      if (plot::IsTableModel(bytes)) {
+        // A model file: what out.txt would carry, and what it leaves out.
+        const auto [model, extras] = plot::ReadModelForPicture(bytes, input);
+        picture = plot::ModelSvg(model, input, &extras);
+      } else {
+        picture = plot::ModelSvg(conv::ReadModelFile(bytes, input), input);
+      }
     }
     if (IsStandardOutput(output)) return WriteStandardOutput(picture);
     OutputFile file(output, OutputFile::Mode::kReplaceWhenDone);
