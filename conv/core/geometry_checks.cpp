@@ -84,17 +84,18 @@ class Sameness {
 
 Place At(const Joint& joint) { return {joint.x, joint.y, joint.z}; }
 
-// Joints by grid cell of twice the tolerance, so that a place's same places
-// lie in the 8 cells nearest to it. A joint found at the place of an earlier
-// one is not entered, so a cell holds a bounded number of joints.
+// Joints by grid cell of kCell tolerances, so that a place's same places lie
+// in its own cell or, when it stands within a tolerance of a cell's side, in
+// the cell beyond that side: most places look into one cell. A joint found at
+// the place of an earlier one is not entered, so a cell holds a bounded
+// number of joints. The table is open-addressed, each slot holding a tag of
+// its cell's hash, so most looks cost one cache line.
 class JointGrid {
  public:
   JointGrid(const Sameness& same, std::size_t joints) : same_(same) {
-    std::size_t buckets = 16;
-    while (buckets < 2 * joints) buckets *= 2;
-    heads_.assign(buckets, -1);
-    next_.reserve(joints);
-    rows_.reserve(joints);
+    std::size_t slots = 16;
+    while (slots < joints + joints / 2) slots *= 2;  // at most two thirds full
+    slots_.assign(slots, Slot{});
     static const std::uint64_t seed = std::random_device()() | 1;
     seed_ = seed;
   }
@@ -104,23 +105,29 @@ class JointGrid {
     std::int64_t cell[3];
     int side[3];
     Cell(at, cell, side);
-    const int variants = same_.tolerance() == 0 ? 1 : 8;
-    for (int v = 0; v < variants; ++v) {
+    std::size_t free = 0;
+    for (int v = 0; v < 8; ++v) {
+      if (((v & 1) && !side[0]) || ((v & 2) && !side[1]) || ((v & 4) && !side[2])) continue;
       std::int64_t near[3];
       for (int c = 0; c < 3; ++c) near[c] = cell[c] + ((v >> c) & 1) * side[c];
-      for (std::int32_t e = heads_[Bucket(near)]; e >= 0; e = next_[static_cast<std::size_t>(e)]) {
-        const int other = rows_[static_cast<std::size_t>(e)];
-        if (same_.Same(at, At(joints.Row(other)))) return other;
+      const std::uint64_t hash = Hash(near);
+      const auto tag = static_cast<std::uint32_t>(hash >> 32);
+      std::size_t i = static_cast<std::size_t>(hash) & (slots_.size() - 1);
+      for (; slots_[i].row != 0; i = (i + 1) & (slots_.size() - 1)) {
+        if (slots_[i].tag == tag && same_.Same(at, At(joints.Row(slots_[i].row)))) return slots_[i].row;
       }
+      if (v == 0) free = i;  // the own cell's first free slot
     }
-    const std::size_t bucket = Bucket(cell);
-    next_.push_back(heads_[bucket]);
-    rows_.push_back(row);
-    heads_[bucket] = static_cast<std::int32_t>(rows_.size() - 1);
+    slots_[free] = {static_cast<std::uint32_t>(Hash(cell) >> 32), row};
     return 0;
   }
 
  private:
+  struct Slot {
+    std::uint32_t tag = 0;
+    std::int32_t row = 0;  // 0: free
+  };
+
   void Cell(const Place& at, std::int64_t cell[3], int side[3]) const {
     const double tolerance = same_.tolerance();
     const double coordinates[] = {at.x, at.y, at.z}, low[] = {same_.low().x, same_.low().y, same_.low().z};
@@ -130,28 +137,30 @@ class JointGrid {
         side[c] = 0;
         continue;
       }
-      // In cells of twice the tolerance: at most 5e8 from the low corner.
-      const double units = (coordinates[c] * 0.5 - low[c] * 0.5) / tolerance;
+      // In cells (of halved coordinates): at most 1.25e8 from the low corner. A
+      // little more than a tolerance is looked beyond, so rounding loses no place.
+      const double units = (coordinates[c] * 0.5 - low[c] * 0.5) / (tolerance * (kCell / 2));
       const double whole = std::floor(units);
       cell[c] = static_cast<std::int64_t>(whole);
-      side[c] = units - whole < 0.5 ? -1 : 1;
+      const double within = units - whole, reach = 1.01 / kCell;
+      side[c] = within < reach ? -1 : within > 1 - reach ? 1 : 0;
     }
   }
 
-  std::size_t Bucket(const std::int64_t cell[3]) const {
+  std::uint64_t Hash(const std::int64_t cell[3]) const {
     std::uint64_t h = seed_;
     for (int c = 0; c < 3; ++c) {
       h ^= static_cast<std::uint64_t>(cell[c]) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
       h *= 0xBF58476D1CE4E5B9ULL;
       h ^= h >> 31;
     }
-    return static_cast<std::size_t>(h) & (heads_.size() - 1);
+    return h;
   }
 
+  static constexpr double kCell = 8;  // tolerances a side
   const Sameness& same_;
   std::uint64_t seed_ = 1;
-  std::vector<std::int32_t> heads_, next_;
-  std::vector<int> rows_;
+  std::vector<Slot> slots_;
 };
 
 }  // namespace

@@ -97,7 +97,7 @@ void LeftOutTables::Header(const ModelLine& line, std::size_t titleAt, bool open
   title.remove_prefix(kConnectivity.size());
   title = title.substr(0, title.find('"'));
   while (title.ends_with(' ')) title.remove_suffix(1);
-  if (title.empty() || title == "FRAME" || title == "AREA") return;
+  if (title.empty()) return;
   // A kind is listed with its first record, so an empty table lists nothing.
   kind_ = ModelText(title);
   open_ = kPending;
