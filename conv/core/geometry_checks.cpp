@@ -7,6 +7,7 @@
 #include <random>
 
 #include "common/real_format.h"
+#include "conv/core/model_read.h"
 
 namespace korvel::conv {
 namespace {
@@ -165,8 +166,8 @@ class JointGrid {
 
 }  // namespace
 
-void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSurvey& survey,
-                   ConversionResult& result) {
+GeometryFindings CheckGeometry(const ModelTables& tables, const ElementNames& names, bool keepPlaces) {
+  GeometryFindings result;
   const ElementTable<Joint>& joints = tables.joints;
   LabelIndex index;
   for (int r = 1; r <= joints.count(); ++r) index.AddFirst(joints.Row(r).label, r, r);
@@ -187,7 +188,7 @@ void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSu
     if (j) used[static_cast<std::size_t>(*j)] = 1;
     if (frame.jointI == frame.jointJ || (i && j && same.Same(At(joints.Row(*i)), At(joints.Row(*j))))) {
       result.zeroLengthFrames.Note([&] { return shown(ElementKind::kFrame, frame.label); });
-      if (survey.keepPlaces && (i || j)) survey.zeroLengthAt.push_back(At(joints.Row(i ? *i : *j)));
+      if (keepPlaces && (i || j)) result.zeroLengthAt.push_back(At(joints.Row(i ? *i : *j)));
     }
   }
 
@@ -217,7 +218,7 @@ void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSu
     }
     if (!degenerate && !same.Flat(corners, n)) continue;
     result.degenerateAreas.Note([&] { return shown(ElementKind::kArea, area.label); });
-    if (survey.keepPlaces) survey.degenerateAt.push_back(corners[0]);
+    if (keepPlaces) result.degenerateAt.push_back(corners[0]);
   }
 
   std::size_t usedCount = 0;
@@ -227,7 +228,7 @@ void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSu
     if (!used[static_cast<std::size_t>(r)]) {
       // A later row of a label is never used: elements find its first row.
       const auto first = index.Find(joints.Row(r).label);
-      if (!first || !used[static_cast<std::size_t>(*first)]) ++survey.unusedJoints;
+      if (!first || !used[static_cast<std::size_t>(*first)]) ++result.unusedJoints;
       continue;
     }
     const Joint& joint = joints.Row(r);
@@ -237,8 +238,26 @@ void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSu
       result.coincidentWith = shown(ElementKind::kJoint, joints.Row(other).label);
       return shown(ElementKind::kJoint, joint.label);
     });
-    if (survey.keepPlaces) survey.coincidentAt.push_back(At(joint));
+    if (keepPlaces) result.coincidentAt.push_back(At(joint));
   }
+  return result;
+}
+
+void GeometryFindings::Into(ConversionResult& result) const {
+  result.missingJoints = missingJoints;
+  result.zeroLengthFrames = zeroLengthFrames;
+  result.degenerateAreas = degenerateAreas;
+  result.coincidentJoints = coincidentJoints;
+  result.coincidentWith = coincidentWith;
+}
+
+void CheckGeometry(ModelRead& read) {
+  GeometryFindings found = CheckGeometry(read.tables, read.names, read.survey.keepPlaces);
+  found.Into(read.result);
+  read.survey.unusedJoints = found.unusedJoints;
+  read.survey.zeroLengthAt = std::move(found.zeroLengthAt);
+  read.survey.degenerateAt = std::move(found.degenerateAt);
+  read.survey.coincidentAt = std::move(found.coincidentAt);
 }
 
 }  // namespace korvel::conv

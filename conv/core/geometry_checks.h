@@ -12,10 +12,27 @@
 #include "conv/core/model_survey.h"
 #include "conv/core/model_tables.h"
 
+#include <string>
+#include <vector>
+
 namespace korvel::conv {
 
-// Notes the findings in `result` (and their places in `survey` when it
-// keeps them), and the joints no element uses.
-void CheckGeometry(const ModelTables& tables, const ElementNames& names, ModelSurvey& survey, ConversionResult& result);
+struct GeometryFindings {
+  Suspects missingJoints, zeroLengthFrames, degenerateAreas, coincidentJoints;
+  std::string coincidentWith;                                        // the joint the first coincident one stands on
+  int unusedJoints = 0;                                              // joints no frame and no area names
+  std::vector<ModelPoint> zeroLengthAt, degenerateAt, coincidentAt;  // only when asked for
+
+  void Into(ConversionResult& result) const;
+};
+
+// Needs only the tables and names of a finished read, so a conversion runs it
+// on its second core while the log is written.
+GeometryFindings CheckGeometry(const ModelTables& tables, const ElementNames& names, bool keepPlaces);
+
+// The findings put into the read's result and survey, for those who need
+// them at once (korvel check, a picture).
+struct ModelRead;
+void CheckGeometry(ModelRead& read);
 
 }  // namespace korvel::conv

@@ -1,6 +1,7 @@
 #include "conv/core/model_check.h"
 
 #include "common/codepage.h"
+#include "conv/core/geometry_checks.h"
 #include "conv/core/model_read.h"
 #include "conv/core/warning_text.h"
 
@@ -42,6 +43,7 @@ ModelCheck CheckModel(ModelInput& model, const ConversionOptions& options) {
   RefuseWithoutTables(model);
   const auto read = ReadModel(model, options);
   if (read->stop) std::rethrow_exception(read->stop);
+  CheckGeometry(*read);
   const ModelTables& tables = read->tables;
   const ModelSurvey& survey = read->survey;
   ModelCheck check;

@@ -1,7 +1,7 @@
 #include "conv/core/model_checks.h"
 
 #include "common/real_format.h"
-#include "conv/core/geometry_checks.h"
+#include "conv/core/model_survey.h"
 #include "conv/core/warning_text.h"
 
 namespace korvel::conv {
@@ -24,7 +24,6 @@ void NoteWholeModelSuspects(PassState& pass) {
     result.sectionsWithoutStrength.Note([&] { return ModelText(name); });
   }
   SurveyWholeModel(pass);
-  CheckGeometry(tables, pass.read.names, pass.read.survey, result);
   result.noElements = tables.frames.count() == 0 && tables.areas.count() == 0;
   result.droppedFrameSections = tables.frameSections.DroppedCount();
   result.droppedAreaSections = tables.areaSections.DroppedCount();

@@ -8,6 +8,7 @@
 #include "common/list_writer.h"
 #include "common/output_file.h"
 #include "common/system_reason.h"
+#include "conv/core/geometry_checks.h"
 #include "conv/core/outputs.h"
 
 namespace korvel::conv {
@@ -33,11 +34,14 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
 
   // out.txt is written on a second core while the log is completed; it
   // replaces the old file only once the log is complete, as if written after.
+  // The geometry is checked there too, once out.txt is formatted.
   std::unique_ptr<OutputFile> modelFile;
   std::exception_ptr modelFailure;
+  GeometryFindings geometry;
   std::thread modelWriter([&] {
     try {
       modelFile = WriteModelFile(folder.path / kModelFileName, read.tables);
+      geometry = CheckGeometry(read.tables, read.names, false);
     } catch (...) {
       modelFailure = std::current_exception();
     }
@@ -62,6 +66,7 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
   }
   folder.log.Commit();
   ConversionResult result = read.result;
+  geometry.Into(result);
   result.unlockedFolder = !folder.log.locked();
   return result;
 }
@@ -81,7 +86,9 @@ ConversionResult WriteOutputs(const ModelRead& read, ConvertedFiles& files) {
   ListWriter labels;
   WriteLabelLines(labels, read.names);
   files.labels = labels.Lines();
-  return read.result;
+  ConversionResult result = read.result;
+  CheckGeometry(read.tables, read.names, false).Into(result);
+  return result;
 }
 
 }  // namespace korvel::conv

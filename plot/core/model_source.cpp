@@ -1,5 +1,6 @@
 #include "plot/core/model_source.h"
 
+#include "conv/core/geometry_checks.h"
 #include "conv/core/label_index.h"
 #include "conv/core/model_read.h"
 
@@ -19,6 +20,7 @@ std::pair<conv::ModelFile, ModelExtras> ReadModelForPicture(std::string_view byt
   options.itemLimit = itemLimit;
   const auto read = conv::ReadModel(input, options);
   if (read->stop) std::rethrow_exception(read->stop);
+  conv::CheckGeometry(*read);
   const conv::ModelTables& tables = read->tables;
   conv::ModelFile model;
   conv::LabelIndex joints;
