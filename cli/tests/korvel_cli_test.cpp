@@ -224,7 +224,7 @@ TEST_F(KorvelCommand, CheckTellsWhatAConversionWouldAndWritesNothing) {
   for (const char* part :
        {"\"program\": \"SAP2000\", \"version\": \"16.0.0\", \"units\": \"KN, m, C\"",
         "\"carried\": {\"joints\": 9, \"frames\": 6, \"areas\": 4, \"frameSections\": 4",
-        "\"leftOut\": {\"link\": 2, \"solid\": 1}", "{\"name\": \"UNUSED\", \"shape\": \"Circle\", \"frames\": 0}",
+        "\"leftOut\": {\"link\": 3, \"solid\": 1}", "{\"name\": \"UNUSED\", \"shape\": \"Circle\", \"frames\": 0}",
         "\"unusedJoints\": 1", "{\"kind\": \"coincident-joints\", \"count\": 1, \"first\": \"7\""}) {
     EXPECT_NE(out_.find(part), std::string::npos) << part << "\n" << out_;
   }
@@ -245,10 +245,13 @@ TEST_F(KorvelCommand, PlotOfAModelFileDrawsWhatOutTxtLeavesOut) {
     for (std::size_t at = out_.find(what); at != std::string::npos; at = out_.find(what, at + 1)) ++n;
     return n;
   };
-  EXPECT_EQ(count("class=\"left-out\"/>"), 4 * 2 + 2) << "two links in four views, a swatch per kind";
+  EXPECT_EQ(count("class=\"left-out\"/>"), 4 * (2 + 1) + 2) << "three links in four views, a swatch per kind";
   EXPECT_EQ(count("class=\"frame not-rectangular\"/>"), 4 * 2 + 1) << "the circle and the I section, a swatch";
-  EXPECT_EQ(count("<circle") - count("<circle cx=\"1188"), 4 * (2 + 1)) << "two zero-length frames, one joint";
-  EXPECT_NE(out_.find("2 个连接单元（未写入 out.txt）"), std::string::npos);
+  EXPECT_EQ(count("<circle") - count("<circle cx=\"1188"), 4 * (2 + 1 + 1))
+      << "two zero-length frames, one joint, a dashed ring for the link between two joints at one place";
+  EXPECT_EQ(count("<circle cx=\"") - count("class=\"zero-length\"/>") - count("class=\"coincident\"/>"), 4)
+      << "the ring of that link in each view";
+  EXPECT_NE(out_.find("3 个连接单元（未写入 out.txt）"), std::string::npos);
   EXPECT_NE(out_.find("1 个实体单元（未写入 out.txt）"), std::string::npos);
   EXPECT_NE(out_.find("2 个有重复角点或面积为 0 的面单元"), std::string::npos);
 }

@@ -157,8 +157,14 @@ void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& m
 
   auto placePoint = [&](const conv::ModelPoint& p) { return place({p.x, p.y, p.z}); };
   if (extras) {
+    // A link between two joints at one place (a bearing) is a dashed ring.
     for (const ModelExtras::Line& line : extras->leftOutLines) {
-      svg.Line(placePoint(line.from), placePoint(line.to), "class=\"left-out\"");
+      const Point from = placePoint(line.from), to = placePoint(line.to);
+      if (std::abs(from.x - to.x) < 1 && std::abs(from.y - to.y) < 1) {
+        svg.Circle(from.x, from.y, 5, "class=\"left-out\"");
+      } else {
+        svg.Line(from, to, "class=\"left-out\"");
+      }
     }
   }
   std::array<Point, 4> corners;
