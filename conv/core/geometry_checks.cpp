@@ -173,7 +173,7 @@ class JointGrid {
 #ifdef __linux__
       constexpr std::size_t kHugePage = std::size_t{2} << 20;
       const std::size_t bytes = (count * sizeof(Slot) + kHugePage - 1) / kHugePage * kHugePage;
-      if (bytes >= kHugePage) {
+      if (count * sizeof(Slot) >= kHugePage) {  // a small model keeps to its size
         if (void* memory = std::aligned_alloc(kHugePage, bytes)) {
           madvise(memory, bytes, MADV_HUGEPAGE);
           std::memset(memory, 0, bytes);
