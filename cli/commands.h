@@ -27,5 +27,6 @@ int RunPre(const Arguments& args);
 int RunConvert(const Arguments& args);
 int RunRun(const Arguments& args);
 int RunPlot(const Arguments& args);
+int RunCheck(const Arguments& args);
 
 }  // namespace korvel::cli

@@ -24,6 +24,7 @@ constexpr char kUsage[] =
     "  convert 模型.s2k     由 SAP2000 文本模型写出 debug.txt 和 out.txt，再启动 Plakon.exe\n"
     "  run 作业.dat         启动求解程序 korvel_2005r2_027.exe 计算作业\n"
     "  plot section|model   把 matcode0.txt 或 out.txt 画成 SVG 图，供目视检查\n"
+    "  check 模型.s2k       说明转换会写入什么、漏掉什么、有哪些警告，不写任何文件\n"
     "\n"
     "korvel 命令 --help 说明该命令。退出状态：0 完成，1 工作失败，2 用法有误，\n"
     "3 convert 已写出 out.txt，但无法启动 Plakon.exe，没有生成 data.mfd\n";

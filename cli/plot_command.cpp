@@ -26,7 +26,7 @@ namespace korvel::cli {
 namespace {
 constexpr char kHelp[] =
     "用法：korvel plot section [matcode0.txt] [-o 图.svg]\n"
-    "      korvel plot model [out.txt] [-o 图.svg]\n"
+    "      korvel plot model [out.txt | 模型.s2k] [-o 图.svg]\n"
     "\n"
     "把工具写出的文件画成 SVG 图，供目视检查。\n"
     "section：36 根混凝土纤维按所取的混凝土数值着色（外圈取核心区混凝土的数值，\n"
@@ -34,6 +34,9 @@ constexpr char kHelp[] =
     "（默认读 matcode0.txt，写 matcode0.svg）。\n"
     "model：轴测图、平面图和两个立面图，单元按截面着色；没有截面、截面号超出截面表\n"
     "或节点不在节点表中的单元画成红色（默认读 out.txt，写 model.svg）。\n"
+    "给出 SAP2000 文本模型时，按转换的读法读取模型，另画出 out.txt 没有写入的内容：\n"
+    "连接单元、索单元和钢束画成灰色虚线，截面不是矩形的框架单元另用一种颜色，\n"
+    "长度为 0 的框架单元、退化的面单元和重合的节点加上标记。\n"
     "-o -（或 /dev/stdout）把图写到标准输出；其他输出文件必须是普通文件或新文件，\n"
     "不能是设备或管道。输入文件有误时报告出错的行，不留下图。\n";
 
@@ -118,8 +121,14 @@ int RunPlot(const Arguments& args) {
       picture = plot::SectionSvg(pre::ReadMatcodeFile(InputFile(input, "文件").ReadAll(pre::kMatcodeFileLimit), input),
                                  input);
     } else {
-      picture =
-          plot::ModelSvg(conv::ReadModelFile(InputFile(input, "文件").ReadAll(conv::kModelFileLimit), input), input);
+      const std::string bytes = InputFile(input, "文件").ReadAll(conv::kModelFileLimit);
+      if (plot::IsTableModel(bytes)) {
+        // A model file: what out.txt would carry, and what it leaves out.
+        const auto [model, extras] = plot::ReadModelForPicture(bytes, input);
+        picture = plot::ModelSvg(model, input, &extras);
+      } else {
+        picture = plot::ModelSvg(conv::ReadModelFile(bytes, input), input);
+      }
     }
     if (IsStandardOutput(output)) return WriteStandardOutput(picture);
     OutputFile file(output, OutputFile::Mode::kReplaceWhenDone);

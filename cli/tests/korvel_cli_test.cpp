@@ -299,5 +299,45 @@ TEST_F(KorvelCommand, UsageErrorsHelpAndVersion) {
   EXPECT_EQ(std::system(helpToFullDisk.c_str()) >> 8, 1) << "help that could not be written";
 }
 
+// korvel check: 0 without a warning, 2 with warnings, 1 when the model
+// cannot be read; nothing written either way.
+TEST_F(KorvelCommand, CheckTellsWhatAConversionWouldAndWritesNothing) {
+  const std::string models = kSource + "/conv/tests/models/";
+  EXPECT_EQ(Korvel("check --json '" + models + "modern-left-out-and-geometry/model.s2k'"), 2) << err_;
+  for (const char* part :
+       {"\"program\": \"SAP2000\", \"version\": \"16.0.0\", \"units\": \"KN, m, C\"",
+        "\"carried\": {\"joints\": 9, \"frames\": 6, \"areas\": 4, \"frameSections\": 4",
+        "\"leftOut\": {\"link\": 3, \"solid\": 1}", "{\"name\": \"UNUSED\", \"shape\": \"Circle\", \"frames\": 0}",
+        "\"unusedJoints\": 1", "{\"kind\": \"coincident-joints\", \"count\": 1, \"first\": \"7\""}) {
+    EXPECT_NE(out_.find(part), std::string::npos) << part << "\n" << out_;
+  }
+  EXPECT_EQ(Korvel("check '" + models + "modern-csibridge/model.s2k'"), 0) << out_;
+  EXPECT_NE(out_.find("没有警告"), std::string::npos) << out_;
+  EXPECT_EQ(Korvel("check --classic '" + models + "quirks/model.s2k'"), 2);
+  EXPECT_NE(out_.find("读法：旧版读法"), std::string::npos) << out_;
+  EXPECT_EQ(Korvel("check missing.s2k"), 1);
+  EXPECT_TRUE(folder_.Names().empty()) << "check writes nothing";
+}
+
+// A model file given to plot is read in memory and what out.txt leaves out drawn.
+TEST_F(KorvelCommand, PlotOfAModelFileDrawsWhatOutTxtLeavesOut) {
+  EXPECT_EQ(Korvel("plot model '" + kSource + "/conv/tests/models/modern-left-out-and-geometry/model.s2k' -o -"), 0)
+      << err_;
+  auto count = [&](const std::string& what) {
+    int n = 0;
+    for (std::size_t at = out_.find(what); at != std::string::npos; at = out_.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("class=\"left-out\"/>"), 4 * (2 + 1) + 2) << "three links in four views, a swatch per kind";
+  EXPECT_EQ(count("class=\"frame not-rectangular\"/>"), 4 * 2 + 1) << "the circle and the I section, a swatch";
+  EXPECT_EQ(count("<circle") - count("<circle cx=\"1188"), 4 * (2 + 1 + 1))
+      << "two zero-length frames, one joint, a dashed ring for the link between two joints at one place";
+  EXPECT_EQ(count("<circle cx=\"") - count("class=\"zero-length\"/>") - count("class=\"coincident\"/>"), 4)
+      << "the ring of that link in each view";
+  EXPECT_NE(out_.find("3 个连接单元（未写入 out.txt）"), std::string::npos);
+  EXPECT_NE(out_.find("1 个实体单元（未写入 out.txt）"), std::string::npos);
+  EXPECT_NE(out_.find("2 个有重复角点或面积为 0 的面单元"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace korvel::cli

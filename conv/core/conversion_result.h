@@ -22,6 +22,7 @@ struct ConversionOptions {
   ReadingChoice reading = ReadingChoice::kFromModel;
   bool startTool = true;
   std::size_t bufferSize = LineReader::kBufferSize;  // bytes of the model held at once
+  bool keepPlaces = false;                           // where left-out links and suspect geometry lie, for a picture
 };
 
 // Things of one kind that make a result suspect: how many, and the first.
@@ -35,6 +36,26 @@ struct Suspects {
   void Note(Example&& example) {
     if (count++ == 0) first = example();
   }
+};
+
+// Elements of one "CONNECTIVITY - …" table that out.txt does not carry.
+struct LeftOutElements {
+  std::string kind;  // the table's word as written ("LINK"), UTF-8
+  int count = 0;
+  std::string first;  // the first record's label, UTF-8
+};
+
+// The engineer's word for the elements of a "CONNECTIVITY - …" table
+// ("LINK": 连接单元); another table's word as written ("XYZ 单元").
+std::string ElementWord(const std::string& kind);
+
+// One warning as scripts see it: a stable kind, how many things, the first
+// of them, and the sentence the user reads.
+struct Warning {
+  std::string kind;
+  int count = 0;
+  std::string first;
+  std::string text;
 };
 
 struct ConversionResult {
@@ -53,11 +74,23 @@ struct ConversionResult {
   // Frame sections that frame elements carry, with Fc or RebarFy 0.
   Suspects sectionsWithoutFc, sectionsWithoutRebarFy;
   Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
-  std::vector<std::string> repeatedLabels;  // the modern reading's: one sentence per kind
+  std::vector<Warning> repeatedLabels;  // the modern reading's: one sentence per kind
   // nonNumericLabels counts distinct label texts of each kind, as numberedNames does.
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
   bool toolStartTried = false;
   StartResult toolStart;
+  // What out.txt leaves out or cannot describe, and geometry a solver
+  // stumbles over; `first` holds the plain label or name.
+  std::vector<LeftOutElements> leftOut;  // by table, in order of appearance
+  Suspects notRectangular;               // frame sections used by frames
+  int notRectangularFrames = 0;          // the frames that use them
+  std::string notRectangularShape;       // the first one's Shape=
+  Suspects framesWithoutSection, areasWithoutSection, zeroLengthFrames, degenerateAreas;
+  Suspects coincidentJoints;
+  std::string coincidentWith;  // the joint the first one stands on
+
+  // Every warning with its kind, in the order Warnings() gives them.
+  std::vector<Warning> Listed() const;
 
   // What the user should be told although the files were written, one
   // sentence each; none for a model converted without a doubt.

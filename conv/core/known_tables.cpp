@@ -18,6 +18,8 @@ void FrameSections(PassState& pass, const ModelLine& A) {
   ReadFSectionProp(A, pass.read.tables.frameSections, pass.read.tables.sectionInfo, pass.rules);
 }
 
+void SectionShapes(PassState& pass, const ModelLine& A) { ReadSectionShape(A, pass.read.survey.shapeOf, pass.rules); }
+
 void SectionMaterial(PassState& pass, const ModelLine& A) { ReadSectionMaterial(A, pass.links); }
 
 void ConcreteColumns(PassState& pass, const ModelLine& A) {
@@ -105,6 +107,7 @@ constexpr std::array kTables = {
     KnownTable{"MATERIAL PROPERTIES 04 - DESIGN CONCRETE", kClassic, DesignConcrete},
     KnownTable{"FRAME SECTION PROPERTIES 01 - GENERAL", kBoth, FrameSections},
     KnownTable{"FRAME SECTION PROPERTIES 01 - GENERAL", kModern, SectionMaterial},
+    KnownTable{"FRAME SECTION PROPERTIES 01 - GENERAL", kBoth, SectionShapes},
     KnownTable{"FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN", kBoth, ConcreteColumns},
     KnownTable{"FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN", kModern, SectionRebar},
     KnownTable{"AREA SECTION PROPERTIES", kBoth, AreaSections},

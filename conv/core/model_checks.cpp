@@ -4,39 +4,10 @@
 #include <vector>
 
 #include "common/real_format.h"
-#include "conv/core/label_index.h"
+#include "conv/core/model_survey.h"
 #include "conv/core/warning_text.h"
 
 namespace korvel::conv {
-namespace {
-
-// Elements that name a joint the model does not have. An area's fourth
-// joint 0 is a triangle's missing corner, not a joint.
-void NoteMissingJoints(const ModelTables& tables, ConversionResult& result) {
-  LabelIndex joints;
-  for (int r = 1; r <= tables.joints.count(); ++r) joints.AddFirst(tables.joints.Row(r).label, r, r);
-  auto note = [&](const char* kind, double element, double joint) {
-    result.missingJoints.Note([&] { return kind + FormatReal(element) + " 的节点 " + FormatReal(joint); });
-  };
-  for (int r = 1; r <= tables.frames.count(); ++r) {
-    const Frame& frame = tables.frames.Row(r);
-    for (const double joint : {frame.jointI, frame.jointJ}) {
-      if (joints.Find(joint)) continue;
-      note("框架单元 ", frame.label, joint);
-      break;
-    }
-  }
-  for (int r = 1; r <= tables.areas.count(); ++r) {
-    const Area& area = tables.areas.Row(r);
-    for (std::size_t c = 0; c < area.joints.size(); ++c) {
-      if (joints.Find(area.joints[c]) || (c == 3 && area.joints[c] == 0)) continue;
-      note("面单元 ", area.label, area.joints[c]);
-      break;
-    }
-  }
-}
-
-}  // namespace
 
 void NoteWholeModelSuspects(PassState& pass) {
   const ModelTables& tables = pass.read.tables;
@@ -65,7 +36,7 @@ void NoteWholeModelSuspects(PassState& pass) {
     if (row.fc == 0) result.sectionsWithoutFc.Note([&] { return QuotedModelText(name); });
     if (row.rebarFy == 0) result.sectionsWithoutRebarFy.Note([&] { return QuotedModelText(name); });
   }
-  NoteMissingJoints(tables, result);
+  SurveyWholeModel(pass);
   result.noElements = tables.frames.count() == 0 && tables.areas.count() == 0;
   result.droppedFrameSections = tables.frameSections.DroppedCount();
   result.droppedAreaSections = tables.areaSections.DroppedCount();

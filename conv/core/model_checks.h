@@ -1,7 +1,9 @@
 #pragma once
 // What only the whole model shows, noted for the warnings once a pass has
 // read it: assignments no element took, frame sections without strength,
-// elements naming a joint the model lacks, and the counts of the result.
+// what the model holds beyond out.txt (model_survey) and the counts of the
+// result. Its geometry (geometry_checks) is checked when the files are
+// written.
 
 #include "conv/core/pass_state.h"
 

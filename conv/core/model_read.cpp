@@ -46,6 +46,9 @@ Pass ReadThrough(ModelInput& model, TablePass& pass, int itemLimit, bool guessed
   }
   result.truncated = !input.AtEnd();
   declaration.ReadToDeclaration();
+  read.survey.program = declaration.program();
+  read.survey.version = declaration.versionText();
+  read.survey.units = declaration.units();
   return wrongGuess() ? Pass::kReadAgain : Pass::kDone;
 }
 
@@ -53,6 +56,7 @@ std::unique_ptr<ModelRead> NewRead(Reading reading, const ConversionOptions& opt
   auto read = std::make_unique<ModelRead>(options.sectionCapacity);
   read->result.reading = reading;
   read->result.itemLimit = options.itemLimit;
+  read->survey.keepPlaces = options.keepPlaces;
   return read;
 }
 

@@ -8,6 +8,7 @@
 #include "conv/core/conversion_result.h"
 #include "conv/core/element_names.h"
 #include "conv/core/model_input.h"
+#include "conv/core/model_survey.h"
 #include "conv/core/model_tables.h"
 #include "conv/core/progress_log.h"
 
@@ -20,6 +21,7 @@ struct ModelRead {
   ModelTables tables;
   ElementNames names;    // the modern reading's named elements, numbered
   ProgressLog progress;  // what debug.txt will say
+  ModelSurvey survey;    // what the model holds beyond out.txt
   // Set when a number beyond the range of a double stopped the reading: the
   // error naming the line, which the writer throws once it has kept the log
   // of what was read before.

@@ -55,10 +55,20 @@ std::string_view DeclarationWatch::Next() {
   if (record->find_first_not_of(' ') == std::string_view::npos) {
     inProgramControl_ = false;
   } else {
+    if (!described_) Describe(*record);
     std::string shown;
     if (const std::optional<int> version = DeclaredVersion(*record, &shown)) Note(*version, shown);
   }
   return line;
+}
+
+void DeclarationWatch::Describe(std::string_view record) {
+  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"CurrUnits=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  std::string* const into[] = {&program_, &versionText_, &units_};
+  ScanFields(ModelLine(record), keys, [&](std::size_t k, const FieldValue& value) { *into[k] = value.text; });
+  described_ = !program_.empty();
 }
 
 void DeclarationWatch::Note(int version, const std::string& shown) {

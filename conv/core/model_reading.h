@@ -44,15 +44,23 @@ class DeclarationWatch final : public LineSource {
   // Reads on, only for the first declaration, until it is found or the file
   // ends.
   void ReadToDeclaration();
+  // What the first record of "PROGRAM CONTROL" says, as it stands (code page
+  // 936): ProgramName=, Version=, CurrUnits=.
+  const std::string& program() const { return program_; }
+  const std::string& versionText() const { return versionText_; }
+  const std::string& units() const { return units_; }
 
  private:
   void Note(int version, const std::string& shown);
+  void Describe(std::string_view record);
 
   LineSource& lines_;
   RecordJoin record_;
   bool inProgramControl_ = false, found_ = false;
   int version_ = 0, disagreeing_ = 0;
+  bool described_ = false;
   std::string shown_, disagreeingShown_;
+  std::string program_, versionText_, units_;
 };
 
 }  // namespace korvel::conv

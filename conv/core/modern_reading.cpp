@@ -48,8 +48,8 @@ void RefuseNumbersBeyondFifteenDigits(const ElementNames& names) {
   for (const auto& [kind, word] : kKindWords) {
     const std::size_t named = names.Names(kind).size();
     if (named == 0 || names.NumberOf(kind, named) <= kLargestWholeLabel) continue;
-    throw Error(std::string(word) + "的 " + std::to_string(named) + " 个名称标签无法改为整数：整数要大于最大的数字标签 " +
-                FormatReal(names.NumberOf(kind, 0)) +
+    throw Error(std::string(word) + "的 " + std::to_string(named) +
+                " 个名称标签无法改为整数：整数要大于最大的数字标签 " + FormatReal(names.NumberOf(kind, 0)) +
                 "，会超过 15 位数字，out.txt 写不准；请把模型中过大的数字标签改小");
   }
 }
@@ -58,7 +58,7 @@ void RefuseNumbersBeyondFifteenDigits(const ElementNames& names) {
 // one warning per kind with the labels repeated and the first of them.
 template <typename Element>
 void NoteRepeatedLabels(const ElementTable<Element>& table, ElementKind kind, const char* word,
-                        const ElementNames& names, std::vector<std::string>& warnings) {
+                        const ElementNames& names, std::vector<Warning>& warnings) {
   std::vector<std::pair<double, int>> labels;  // label, row
   labels.reserve(static_cast<std::size_t>(table.count()));
   for (int r = 1; r <= table.count(); ++r) labels.emplace_back(table.Row(r).label, r);
@@ -79,9 +79,11 @@ void NoteRepeatedLabels(const ElementTable<Element>& table, ElementKind kind, co
     i = end;
   }
   if (repeated == 0) return;
-  warnings.push_back(std::string(word) + "中有 " + std::to_string(repeated) + " 个标签重复出现（如 " +
-                     names.ShownNumbered(kind, firstLabel) + "，共 " + std::to_string(firstCount) +
-                     " 条记录）：out.txt 中无法区分它们，截面只指定给第一条，请在模型中改用不同的标签");
+  const std::string first = names.ShownNumbered(kind, firstLabel);
+  warnings.push_back({"repeated-labels", repeated, first,
+                      std::string(word) + "中有 " + std::to_string(repeated) + " 个标签重复出现（如 " + first +
+                          "，共 " + std::to_string(firstCount) +
+                          " 条记录）：out.txt 中无法区分它们，截面只指定给第一条，请在模型中改用不同的标签"});
 }
 
 template <typename Element>

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "conv/core/model_read.h"
 #include "conv/core/reading_policy.h"
@@ -25,6 +26,13 @@ struct PassState {
   // The modern reading numbers names; the classic one reads them as 0.
   void NoteLabel(const RecordNotes& notes);
 
+  // The classic reading's rows whose last assignment named no section.
+  static void NoteUnnamed(std::vector<bool>& rows, int row, bool unnamed) {
+    const auto r = static_cast<std::size_t>(row);
+    if (unnamed && rows.size() <= r) rows.resize(r + 1);
+    if (r < rows.size()) rows[r] = unnamed;
+  }
+
   template <typename Element>
   void Assign(ElementTable<Element>& table, const SectionAssignment& assignment, LogEntry entry) {
     LoggedAssignment logged{assignment.label, assignment.section, entry, false};
@@ -32,6 +40,7 @@ struct PassState {
       if (const auto row = table.FindFirstRowOrUnfilled(assignment.label)) {
         table.SetSection(*row, assignment.section);
         logged.found = true;
+        NoteUnnamed(entry == LogEntry::kFrameAssignment ? unnamedFrames : unnamedAreas, *row, assignment.unnamed);
       }
     }
     read.progress.entries.push_back(entry);
@@ -42,6 +51,7 @@ struct PassState {
   const ReadingPolicy& reading;
   ReadingRules rules;
   SectionLinks links;  // the modern reading's
+  std::vector<bool> unnamedFrames, unnamedAreas;
   int lineNumber = 0;
   // The classic reading's labels that are not numbers, each kind's once
   // (the modern reading's table of names counts its own).

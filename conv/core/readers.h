@@ -52,6 +52,9 @@ double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& 
 struct SectionAssignment {
   double label = 0;
   int section = 0;
+  // The line names no section (no value, or SAP2000's None): the modern
+  // reading gives section 0, the classic one numbers it as any name.
+  bool unnamed = false;
 };
 
 // "JOINT COORDINATES": GlobalX=, GlobalY=, GlobalZ=.

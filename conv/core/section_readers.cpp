@@ -20,6 +20,8 @@ RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, ElementKind
       name = value.text;
     }
   });
+  assignment.unnamed = name.empty() || name == "None";
+  if (assignment.unnamed && rules.reading == Reading::kModern) return notes;
   if (const auto number = names.FindOrAddSection(name)) assignment.section = *number;
   return notes;
 }

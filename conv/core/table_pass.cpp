@@ -26,10 +26,17 @@ void TablePass::Handle(const ModelLine& line, int lineNumber) {
   if (line.CharacterCount() < 2) {
     isData = false;
     std::fill(open_.begin(), open_.end(), false);
+    leftOut_.Close();
   }
-  OpenTablesTitledIn(line);
-  if (!isData) return;
+  const bool opened = OpenTablesTitledIn(line);
+  if (!isData) {
+    if (bytes.starts_with("TABLE")) {
+      leftOut_.Header(line, line.OffsetOfCharacter(kTitleCharacter), opened, state_.read.result);
+    }
+    return;
+  }
   state_.lineNumber = lineNumber;
+  leftOut_.Record(line, state_.rules, state_.read.result, state_.read.survey);
   bool inTable = false;
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     if (!open_[t]) continue;
@@ -44,16 +51,19 @@ void TablePass::Finish() {
   NoteWholeModelSuspects(state_);
 }
 
-void TablePass::OpenTablesTitledIn(const ModelLine& line) {
+bool TablePass::OpenTablesTitledIn(const ModelLine& line) {
   const std::size_t titleAt = line.OffsetOfCharacter(kTitleCharacter);
-  if (titleAt == ModelLine::npos) return;
+  if (titleAt == ModelLine::npos) return false;
+  bool opened = false;
   const std::string_view title = line.bytes().substr(titleAt);
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     const std::string_view known = tables_[t]->title;
     if (title[0] != known[0] || !title.starts_with(known)) continue;
     if (!state_.reading.TitleEndsBefore(title.substr(known.size()))) continue;
     open_[t] = true;
+    opened = true;
   }
+  return opened;
 }
 
 }  // namespace korvel::conv

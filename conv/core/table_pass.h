@@ -22,13 +22,15 @@ class TablePass {
   ModelRead& read() { return state_.read; }
 
  private:
-  void OpenTablesTitledIn(const ModelLine& line);
+  // Whether a known table opened on the line.
+  bool OpenTablesTitledIn(const ModelLine& line);
 
   PassState state_;
   // The tables this pass's reading knows, in the list's order, chosen once
   // so that the test of every line looks at them alone.
   std::vector<const KnownTable*> tables_;
   std::vector<char> open_;  // per table of tables_
+  LeftOutTables leftOut_;
 };
 
 }  // namespace korvel::conv

@@ -9,6 +9,7 @@
 #include "common/list_writer.h"
 #include "common/output_file.h"
 #include "common/system_reason.h"
+#include "conv/core/geometry_checks.h"
 #include "conv/core/outputs.h"
 
 namespace korvel::conv {
@@ -45,15 +46,18 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
     std::rethrow_exception(read.stop);
   }
 
-  // out.txt is written on a second core while the log is completed. Every
-  // other output is complete (labels.txt replaced or removed, the log handed
-  // to the system) before out.txt replaces the old one, so a failure on the
-  // way leaves out.txt as it was.
+  // out.txt is written on a second core while the log is completed; the
+  // geometry is checked there too, once out.txt is formatted. Every other
+  // output is complete (labels.txt replaced or removed, the log handed to the
+  // system) before out.txt replaces the old one, so a failure on the way
+  // leaves out.txt as it was.
   std::unique_ptr<OutputFile> modelFile;
   std::exception_ptr modelFailure;
+  GeometryFindings geometry;
   std::thread modelWriter([&] {
     try {
       modelFile = WriteModelFile(folder.path / kModelFileName, read.tables);
+      geometry = CheckGeometry(read.tables, read.names, false);
     } catch (...) {
       modelFailure = std::current_exception();
     }
@@ -85,6 +89,7 @@ ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
   modelFile->Commit();
   folder.log.Commit();
   ConversionResult result = read.result;
+  geometry.Into(result);
   result.unlockedFolder = !folder.log.locked();
   return result;
 }
@@ -104,7 +109,9 @@ ConversionResult WriteOutputs(const ModelRead& read, ConvertedFiles& files) {
   ListWriter labels;
   WriteLabelLines(labels, read.names);
   files.labels = labels.Lines();
-  return read.result;
+  ConversionResult result = read.result;
+  CheckGeometry(read.tables, read.names, false).Into(result);
+  return result;
 }
 
 }  // namespace korvel::conv

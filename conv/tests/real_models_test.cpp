@@ -17,6 +17,7 @@
 #include "common/error.h"
 #include "common/tests/temp_folder.h"
 #include "conv/core/conversion.h"
+#include "conv/core/model_check.h"
 #include "conv/core/model_file.h"
 #include "conv/tests/sap2000_text_reading.h"
 
@@ -240,6 +241,70 @@ class Comparison {
   Differences differences_;
 };
 
+// The section each element of a kind is assigned ("" for none).
+std::vector<std::string> SectionsOf(const Model& model, Kind kind) {
+  std::vector<std::string> sections;
+  for (const Element& element : kind == kFrame ? model.frames : model.areas) {
+    const auto assigned = model.sectionOf[kind].find(LabelKey(element.label));
+    sections.push_back(assigned == model.sectionOf[kind].end() ? "" : assigned->second);
+  }
+  return sections;
+}
+
+// Geometry a solver stumbles over, found the plain way: joints at the same
+// place are closer than 1e-9 times the diagonal of the box around all joints.
+struct Geometry {
+  bool zeroLength = false, degenerate = false, coincident = false;
+};
+Geometry FindGeometry(const Model& model) {
+  Point low{INFINITY, INFINITY, INFINITY}, high{-INFINITY, -INFINITY, -INFINITY};
+  std::map<std::string, Point> at;  // a joint without a place stands at 0, as out.txt has it
+  for (const auto& [label, point] : model.joints) {
+    const Point p = point.value_or(Point{0, 0, 0});
+    at.emplace(LabelKey(label), p);
+    for (int c = 0; c < 3; ++c) low[c] = std::min(low[c], p[c]), high[c] = std::max(high[c], p[c]);
+  }
+  const double tolerance = at.empty() ? 0 : 1e-9 * std::hypot(high[0] - low[0], high[1] - low[1], high[2] - low[2]);
+  auto same = [&](const Point& a, const Point& b) {
+    const double d = std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+    return tolerance == 0 ? d == 0 : d < tolerance;
+  };
+  Geometry found;
+  std::set<std::string> used;
+  for (const Element& frame : model.frames) {
+    const std::string i = LabelKey(frame.joints[0]), j = LabelKey(frame.joints[1]);
+    used.insert(i), used.insert(j);
+    found.zeroLength |= i == j || (at.count(i) && at.count(j) && same(at[i], at[j]));
+  }
+  for (const Element& area : model.areas) {
+    std::vector<Point> corners;
+    std::set<std::string> labels;
+    for (const std::string& joint : area.joints) {
+      if (joint.empty()) continue;
+      used.insert(LabelKey(joint));
+      labels.insert(LabelKey(joint));
+      if (at.count(LabelKey(joint))) corners.push_back(at[LabelKey(joint)]);
+    }
+    if (corners.size() < 3) continue;
+    bool degenerate = labels.size() < corners.size();
+    for (std::size_t a = 0; a < corners.size(); ++a) {
+      for (std::size_t b = a + 1; b < corners.size(); ++b) degenerate |= same(corners[a], corners[b]);
+    }
+    found.degenerate |= degenerate;
+  }
+  std::vector<Point> places;
+  for (const std::string& joint : used) {
+    if (at.count(joint)) places.push_back(at[joint]);
+  }
+  std::sort(places.begin(), places.end());
+  for (std::size_t a = 0; a < places.size() && !found.coincident; ++a) {
+    for (std::size_t b = a + 1; b < places.size() && places[b][0] - places[a][0] <= tolerance; ++b) {
+      found.coincident |= same(places[a], places[b]);
+    }
+  }
+  return found;
+}
+
 // What the user must be told about a model, a fragment of each warning.
 std::set<std::string> ExpectedWarnings(const Model& model) {
   std::set<std::string> expected;
@@ -276,6 +341,19 @@ std::set<std::string> ExpectedWarnings(const Model& model) {
     expect(strengthCounts && section.numbers[1] == 0, "钢筋屈服强度 RebarFy 为 0");
     expect(!section.bar.empty() && !model.barSizes.count(section.bar), "REBAR SIZES");
   }
+  expect(!model.leftOut.empty(), "未写入 out.txt");
+  for (const std::string& section : SectionsOf(model, kFrame)) {
+    const auto found = model.frameSections.find(section);
+    expect(found != model.frameSections.end() && !found->second.shape.empty() && found->second.shape != "Rectangular" &&
+               !found->second.designed,
+           "不是矩形");
+    expect(section.empty(), "个框架单元没有截面");
+  }
+  for (const std::string& section : SectionsOf(model, kArea)) expect(section.empty(), "个面单元没有截面");
+  const Geometry geometry = FindGeometry(model);
+  expect(geometry.zeroLength, "长度为 0");
+  expect(geometry.degenerate, "重复的角点");
+  expect(geometry.coincident, "位置重合");
   return expected;
 }
 
@@ -293,6 +371,38 @@ void CheckWarnings(const std::vector<std::string>& warnings, const std::set<std:
       differences.Note("warning missing", fragment);
     }
   }
+}
+
+// `korvel check --json MODEL`: the counts by kind, the shape of every frame
+// section and the frames using it.
+void CompareCheck(const Model& model, const ModelCheck& check, Differences& differences) {
+  auto count = [&](const std::string& what, int got, std::size_t expected) {
+    if (got != static_cast<int>(expected)) {
+      differences.Note("check " + what, std::to_string(got) + " for " + std::to_string(expected));
+    }
+  };
+  count("joints", check.joints, model.joints.size());
+  count("frames", check.frames, model.frames.size());
+  count("areas", check.areas, model.areas.size());
+  std::map<std::string, int> leftOut;
+  for (const LeftOutElements& elements : check.leftOut) {
+    std::string kind = elements.kind;
+    for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    leftOut[kind] += elements.count;
+  }
+  if (leftOut != model.leftOut) differences.Note("check leftOut", std::to_string(leftOut.size()) + " kinds");
+  std::map<std::string, int> frames;
+  for (const std::string& section : SectionsOf(model, kFrame)) ++frames[section];
+  for (const ModelCheck::FrameSection& section : check.frameSections) {
+    const auto found = model.frameSections.find(section.name);
+    const std::string shape = found == model.frameSections.end() ? "" : found->second.shape;
+    if (section.shape != shape) differences.Note("check shape", section.name + ": " + section.shape + " for " + shape);
+    if (section.frames != frames[section.name]) {
+      differences.Note("check frames of a section", section.name + ": " + std::to_string(section.frames) + " for " +
+                                                        std::to_string(frames[section.name]));
+    }
+  }
+  count("frame sections", static_cast<int>(check.frameSections.size()), model.frameSections.size());
 }
 
 // As `korvel convert --no-tool MODEL` in `folder`.
@@ -333,6 +443,7 @@ TEST(RealModels, ConvertToWhatTheModelsSay) {
       const auto labels = folder.Has("labels.txt") ? std::optional(folder.Read("labels.txt")) : std::nullopt;
       Differences differences = Comparison(model, ReadModelFile(folder.Read("out.txt")), labels).Run();
       CheckWarnings(result.Warnings(), ExpectedWarnings(model), differences);
+      CompareCheck(model, CheckModelFile(file, {}), differences);
       differences.Report(name);
     } catch (const Error& error) {
       ADD_FAILURE() << name << ": " << error.what();

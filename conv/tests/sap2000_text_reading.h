@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -124,7 +125,8 @@ struct Element {
 struct FrameSection {
   std::array<double, 6> numbers{};  // Fc, RebarFy, t2, t3, Cover, bar diameter
   bool concrete = false, designed = false;
-  std::string bar;  // BarSizeL= of a section without BarSize=
+  std::string bar;    // BarSizeL= of a section without BarSize=
+  std::string shape;  // Shape=
 };
 
 enum Kind { kJoint, kFrame, kArea };
@@ -138,9 +140,10 @@ struct Model {
   std::map<std::string, std::string> sectionOf[3];  // frame and area label keys -> section name
   std::map<std::string, FrameSection> frameSections;
   std::set<std::string> areaSections;
-  std::set<std::string> names[3];  // labels that are names, wherever they stand
-  double largestNumber[3] = {};    // largest numeric label of each kind
-  std::set<std::string> barSizes;  // "REBAR SIZES"
+  std::set<std::string> names[3];      // labels that are names, wherever they stand
+  double largestNumber[3] = {};        // largest numeric label of each kind
+  std::set<std::string> barSizes;      // "REBAR SIZES"
+  std::map<std::string, int> leftOut;  // other "CONNECTIVITY - " tables: kind in lower case -> records
 
   void NoteLabel(Kind kind, const std::string& label) {
     if (const auto number = LabelNumber(label)) {
@@ -190,15 +193,27 @@ inline Model ReadModel(std::string_view text) {
   };
   model.frames = elements("CONNECTIVITY - FRAME", kFrame, "Frame", {"JointI", "JointJ"});
   model.areas = elements("CONNECTIVITY - AREA", kArea, "Area", {"Joint1", "Joint2", "Joint3", "Joint4"});
+  // An assignment naming no section, or SAP2000's None, gives none.
+  auto section = [](const Record& a, const char* key) {
+    const std::string name = Value(a, key);
+    return name == "None" ? std::string() : name;
+  };
   for (const Record& a : tables["FRAME SECTION ASSIGNMENTS"]) {
-    model.sectionOf[kFrame][LabelKey(Value(a, "Frame"))] = Value(a, "AnalSect");
-    if (!Value(a, "AnalSect").empty()) model.frameSections[Value(a, "AnalSect")];
+    model.sectionOf[kFrame][LabelKey(Value(a, "Frame"))] = section(a, "AnalSect");
+    if (!section(a, "AnalSect").empty()) model.frameSections[Value(a, "AnalSect")];
     model.NoteLabel(kFrame, Value(a, "Frame"));
   }
   for (const Record& a : tables["AREA SECTION ASSIGNMENTS"]) {
-    model.sectionOf[kArea][LabelKey(Value(a, "Area"))] = Value(a, "Section");
-    if (!Value(a, "Section").empty()) model.areaSections.insert(Value(a, "Section"));
+    model.sectionOf[kArea][LabelKey(Value(a, "Area"))] = section(a, "Section");
+    if (!section(a, "Section").empty()) model.areaSections.insert(Value(a, "Section"));
     model.NoteLabel(kArea, Value(a, "Area"));
+  }
+  for (const auto& [title, records] : tables.records) {
+    if (!title.starts_with("CONNECTIVITY - ") || title == "CONNECTIVITY - FRAME" || title == "CONNECTIVITY - AREA")
+      continue;
+    std::string kind = title.substr(15);
+    for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!records.empty()) model.leftOut[kind] += static_cast<int>(records.size());
   }
   for (const Record& s : tables["AREA SECTION PROPERTIES"]) {
     if (!Value(s, "Section").empty()) model.areaSections.insert(Value(s, "Section"));
@@ -226,6 +241,7 @@ inline Model ReadModel(std::string_view text) {
     section.numbers[3] = Number(s, "t3");
     section.concrete = concrete.count(Value(s, "Material")) > 0;
     section.designed = Value(s, "Shape") == "SD Section";
+    section.shape = Value(s, "Shape");
   }
   for (const char* table :
        {"FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN", "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM"}) {

@@ -74,6 +74,7 @@ struct Element {
   bool complete;                // every joint found
   int section;                  // 0 for none or unknown
   bool wall;
+  bool notRectangular = false;  // a frame whose section out.txt cannot describe
 };
 
 // Walls take the second half of the palette, so a wall section and a frame
@@ -94,6 +95,7 @@ class Classes {
   }
   const std::string& Of(const Element& e) const {
     const std::size_t section = e.complete ? static_cast<std::size_t>(e.section) : 0;
+    if (section != 0 && e.notRectangular) return notRectangular_;
     return (e.wall ? walls_ : frames_)[section];
   }
 
@@ -102,7 +104,16 @@ class Classes {
     return std::string("class=\"") + kind + (section == 0 ? " warning\"" : " s" + std::to_string(section) + "\"");
   }
   std::vector<std::string> frames_, walls_;
+  std::string notRectangular_ = "class=\"frame not-rectangular\"";
 };
+
+// What out.txt leaves out or cannot describe, drawn over the model.
+constexpr char kExtrasStyle[] =
+    ".frame.not-rectangular{stroke:#d400d4;stroke-width:2.5}"
+    ".left-out{stroke:#999;stroke-width:1.2;stroke-dasharray:6 4;fill:none}"
+    ".zero-length{fill:none;stroke:#e60000;stroke-width:2}"
+    ".degenerate{fill:none;stroke:#ff7f0e;stroke-width:2}"
+    ".coincident{fill:none;stroke:#0050ff;stroke-width:2}\n";
 
 std::string StyleSheet(std::size_t frameSections, std::size_t wallSections) {
   std::string css =
@@ -125,7 +136,7 @@ std::string StyleSheet(std::size_t frameSections, std::size_t wallSections) {
 // sums and differences of them stay finite even at the ends of the double
 // range.
 void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& model,
-               const std::vector<Element>& elements, const Classes& classes) {
+               const std::vector<Element>& elements, const Classes& classes, const ModelExtras* extras) {
   auto project = [&](const Vec3& v) { return view.project({v.x * unit, v.y * unit, v.z * unit}); };
   svg.Rect(view.corner.x, view.corner.y, kPanelWidth, kPanelHeight, "fill=\"none\" stroke=\"#bbb\"");
   svg.Text(view.corner.x + 8, view.corner.y + 18, view.title, "font-weight=\"bold\"");
@@ -144,6 +155,18 @@ void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& m
     return Point{middle.x + (p.x - (left + right) / 2) * scale, middle.y + (p.y - (top + bottom) / 2) * scale};
   };
 
+  auto placePoint = [&](const conv::ModelPoint& p) { return place({p.x, p.y, p.z}); };
+  if (extras) {
+    // A link between two joints at one place (a bearing) is a dashed ring.
+    for (const ModelExtras::Line& line : extras->leftOutLines) {
+      const Point from = placePoint(line.from), to = placePoint(line.to);
+      if (std::abs(from.x - to.x) < 1 && std::abs(from.y - to.y) < 1) {
+        svg.Circle(from.x, from.y, 5, "class=\"left-out\"");
+      } else {
+        svg.Line(from, to, "class=\"left-out\"");
+      }
+    }
+  }
   std::array<Point, 4> corners;
   for (const Element& e : elements) {
     if (!e.wall) continue;
@@ -166,6 +189,50 @@ void DrawPanel(Svg& svg, const View& view, double unit, const conv::ModelFile& m
   dots.reserve(model.joints.size());
   for (const conv::Joint& joint : model.joints) dots.push_back(place({joint.x, joint.y, joint.z}));
   svg.Dots(dots, "class=\"joints\"");
+  if (!extras) return;
+  for (const conv::ModelPoint& p : extras->zeroLength) {
+    const Point at = placePoint(p);
+    svg.Circle(at.x, at.y, 7, "class=\"zero-length\"");
+  }
+  for (const conv::ModelPoint& p : extras->degenerate) {
+    const Point at = placePoint(p);
+    svg.Rect(at.x - 6, at.y - 6, 12, 12, "class=\"degenerate\"");
+  }
+  for (const conv::ModelPoint& p : extras->coincident) {
+    const Point at = placePoint(p);
+    svg.Circle(at.x, at.y, 11, "class=\"coincident\"");
+  }
+}
+
+// What out.txt leaves out or cannot describe, each kind with its count.
+double ExtrasLegend(Svg& svg, double y, const ModelExtras& extras, int notRectangularFrames) {
+  const double x = 1180;
+  auto line = [&](const char* style, const std::string& text) {
+    y += 18;
+    svg.Line({x, y - 4}, {x + 16, y - 4}, style);
+    svg.Text(x + 22, y, text, "class=\"legend\"");
+  };
+  svg.Text(x, y, "out.txt 未包含或写不对的", "font-weight=\"bold\"");
+  for (const ModelExtras::Kind& kind : extras.leftOut) {
+    line("class=\"left-out\"", std::to_string(kind.count) + " 个" + kind.word + "（未写入 out.txt）");
+  }
+  if (notRectangularFrames > 0) {
+    line("class=\"frame not-rectangular\"", std::to_string(notRectangularFrames) + " 个框架单元的截面不是矩形");
+  }
+  auto mark = [&](std::size_t count, const char* style, bool square, const char* text) {
+    if (count == 0) return;
+    y += 18;
+    if (square) {
+      svg.Rect(x + 2, y - 10, 12, 12, style);
+    } else {
+      svg.Circle(x + 8, y - 4, 6, style);
+    }
+    svg.Text(x + 22, y, std::to_string(count) + text, "class=\"legend\"");
+  };
+  mark(extras.zeroLength.size(), "class=\"zero-length\"", false, " 个长度为 0 的框架单元");
+  mark(extras.degenerate.size(), "class=\"degenerate\"", true, " 个有重复角点或面积为 0 的面单元");
+  mark(extras.coincident.size(), "class=\"coincident\"", false, " 个与另一节点位置重合的节点");
+  return y + 30;
 }
 
 // One kind of section in the legend: a swatch, the name and how many elements carry it.
@@ -196,12 +263,12 @@ double LegendBlock(Svg& svg, double y, const char* heading, const std::vector<st
 
 }  // namespace
 
-std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
+std::string ModelSvg(const conv::ModelFile& model, const std::string& source, const ModelExtras* extras) {
   const JointIndex joints(model);
   std::vector<Element> elements;
   elements.reserve(model.frames.size() + model.areas.size());
   std::vector<int> frameCounts(model.frameSections.size() + 1), wallCounts(model.areaSections.size() + 1);
-  int missingJoints = 0, withoutSection = 0, beyondSections = 0;
+  int missingJoints = 0, withoutSection = 0, beyondSections = 0, notRectangularFrames = 0;
   auto add = [&](std::initializer_list<double> labels, double section, std::size_t sections, std::vector<int>& counts,
                  bool wall) {
     Element e{{}, 0, true, 0, wall};
@@ -214,6 +281,10 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
     }
     const bool known = section >= 1 && section <= static_cast<double>(sections) && section == std::floor(section);
     e.section = known ? static_cast<int>(section) : 0;
+    if (extras && !wall && e.section > 0 && static_cast<std::size_t>(e.section) <= extras->notRectangular.size()) {
+      e.notRectangular = extras->notRectangular[static_cast<std::size_t>(e.section) - 1] != 0;
+      notRectangularFrames += e.notRectangular;
+    }
     ++counts[static_cast<std::size_t>(e.section)];
     missingJoints += !e.complete;
     withoutSection += section == 0;
@@ -234,12 +305,15 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
   }
 
   // Some 80 bytes an element in each of the four views, 16 a joint.
-  Svg svg(kWidth, kHeight, 330 * elements.size() + 70 * model.joints.size());
+  const std::size_t extraShapes = extras ? extras->leftOutLines.size() + extras->zeroLength.size() +
+                                               extras->degenerate.size() + extras->coincident.size()
+                                         : 0;
+  Svg svg(kWidth, kHeight, 330 * elements.size() + 70 * model.joints.size() + 330 * extraShapes);
   svg.Text(20, 32,
            "模型 " + NameForDisplay(source) + "：" + std::to_string(model.joints.size()) + " 个节点，" +
                std::to_string(model.frames.size()) + " 个框架单元，" + std::to_string(model.areas.size()) + " 个面单元",
            "font-size=\"18\" font-weight=\"bold\"");
-  svg.Style(StyleSheet(model.frameSections.size(), model.areaSections.size()));
+  svg.Style(StyleSheet(model.frameSections.size(), model.areaSections.size()) + (extras ? kExtrasStyle : ""));
   const Classes classes(model.frameSections.size(), model.areaSections.size());
   double largest = 0;
   for (const conv::Joint& joint : model.joints) {
@@ -248,7 +322,7 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
     }
   }
   const double unit = largest > 0 ? std::ldexp(1.0, std::clamp(-std::ilogb(largest), -1000, 1000)) : 1;
-  for (const View& view : kViews) DrawPanel(svg, view, unit, model, elements, classes);
+  for (const View& view : kViews) DrawPanel(svg, view, unit, model, elements, classes, extras);
 
   std::vector<std::string> frameNames, wallNames;
   for (const auto& section : model.frameSections) frameNames.push_back(section.name);
@@ -263,7 +337,10 @@ std::string ModelSvg(const conv::ModelFile& model, const std::string& source) {
       svg.Text(1180, y += 18, std::to_string(beyondSections) + " 个单元的截面号超出截面表", red);
     }
     if (missingJoints > 0) svg.Text(1180, y += 18, std::to_string(missingJoints) + " 个单元的节点不在节点表中", red);
+    y += 30;
   }
+  const bool extrasFound = extras && (!extras->leftOut.empty() || notRectangularFrames > 0 || extraShapes > 0);
+  if (extrasFound) ExtrasLegend(svg, y, *extras, notRectangularFrames);
   return svg.Finish();
 }
 

@@ -9,10 +9,16 @@
 #include <string>
 
 #include "conv/core/model_file.h"
+#include "plot/core/model_source.h"
 
 namespace korvel::plot {
 
 // `source` names the file in the title: UTF-8, or a name in code page 936.
-std::string ModelSvg(const conv::ModelFile& model, const std::string& source);
+// With `extras` (a model file read in memory), also what out.txt leaves out
+// or cannot describe: links, cables and tendons as dashed grey lines, frames
+// of sections that are not rectangles in a colour of their own, marks on
+// zero-length frames, degenerate areas and coincident joints, and a legend
+// of each kind with its count.
+std::string ModelSvg(const conv::ModelFile& model, const std::string& source, const ModelExtras* extras = nullptr);
 
 }  // namespace korvel::plot

@@ -1,5 +1,5 @@
-// Reads arbitrary bytes as "matcode0.txt" and as "out.txt" the way
-// `korvel plot` does and draws what reads; every picture must be well-formed
+// Reads arbitrary bytes as "matcode0.txt", as "out.txt" and as a model file
+// the way `korvel plot` does and draws what reads; every picture must be well-formed
 // XML. An Error from a reader is a fine outcome.
 
 #include <algorithm>
@@ -149,6 +149,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   try {
     Expect(korvel::plot::ModelSvg(korvel::conv::ReadModelFile(bytes), name));
+  } catch (const korvel::Error&) {
+  }
+  // The same bytes as a model file, read as a conversion reads it (few items,
+  // so that each run stays quick).
+  try {
+    if (korvel::plot::IsTableModel(bytes)) {
+      const auto [model, extras] = korvel::plot::ReadModelForPicture(bytes, name, 2000);
+      Expect(korvel::plot::ModelSvg(model, name, &extras));
+    }
   } catch (const korvel::Error&) {
   }
   return 0;

@@ -1,0 +1,154 @@
+#include "conv/core/model_survey.h"
+
+#include <cmath>
+
+#include "common/real_format.h"
+#include "conv/core/geometry_checks.h"
+#include "conv/core/pass_state.h"
+#include "conv/core/warning_text.h"
+
+namespace korvel::conv {
+namespace {
+
+constexpr std::string_view kConnectivity = "CONNECTIVITY - ";
+
+// The value of a record's first Key=value item: its label.
+std::string_view FirstValue(std::string_view bytes) {
+  const std::size_t equals = bytes.find('=');
+  if (equals == std::string_view::npos) return {};
+  std::string_view value = bytes.substr(equals + 1);
+  if (value.starts_with('"')) {
+    const std::size_t close = value.find('"', 1);
+    if (close != std::string_view::npos) return value.substr(1, close - 1);
+  }
+  return value.substr(0, value.find(' '));
+}
+
+// Frames and areas of out.txt without a section: none assigned (section 0),
+// or, in the classic reading, an assignment that named none.
+template <typename Element>
+void NoteWithoutSection(const ElementTable<Element>& table, const std::vector<bool>& unnamed, ElementKind kind,
+                        const ElementNames& names, Suspects& found) {
+  for (int r = 1; r <= table.count(); ++r) {
+    const Element& element = table.Row(r);
+    const bool noName = static_cast<std::size_t>(r) < unnamed.size() && unnamed[static_cast<std::size_t>(r)];
+    if (element.section == 0 || noName) found.Note([&] { return LabelForMessage(names, kind, element.label); });
+  }
+}
+
+void NoteShapes(PassState& pass) {
+  const ModelTables& tables = pass.read.tables;
+  ModelSurvey& survey = pass.read.survey;
+  ConversionResult& result = pass.read.result;
+  const int sections = tables.frameSections.count();
+  survey.framesPerSection.assign(static_cast<std::size_t>(sections) + 1, 0);
+  for (int r = 1; r <= tables.frames.count(); ++r) {
+    const double section = tables.frames.Row(r).section;
+    const bool known = section >= 1 && section <= sections && section == std::floor(section);
+    ++survey.framesPerSection[known ? static_cast<std::size_t>(section) : 0];
+  }
+  survey.frameShapes.assign(static_cast<std::size_t>(sections), "");
+  for (int m = 1; m <= sections; ++m) {
+    const std::string& name = tables.frameSections.Name(m);
+    const auto shape = survey.shapeOf.find(name);
+    if (shape == survey.shapeOf.end()) continue;
+    survey.frameShapes[static_cast<std::size_t>(m) - 1] = shape->second;
+    const int frames = survey.framesPerSection[static_cast<std::size_t>(m)];
+    // A designer's section has a warning of its own.
+    if (frames == 0 || shape->second == "Rectangular" || pass.links.designed.contains(name)) continue;
+    result.notRectangular.Note([&] {
+      result.notRectangularShape = ModelText(shape->second);
+      return ModelText(name);
+    });
+    result.notRectangularFrames += frames;
+  }
+}
+
+}  // namespace
+
+void ReadSectionShape(const ModelLine& A, ByName<std::string>& shapeOf, const ReadingRules& rules) {
+  // The name as the frame section readers take it; the shape wherever it ends.
+  static const KeyTable classic{{"SectionName=", ValueKind::kText},
+                                {"Shape=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  static const KeyTable modern = ModernKeys(classic);
+  std::string_view name, shape;
+  bool shaped = false;
+  ScanFields(A, rules.reading == Reading::kModern ? modern : classic, [&](std::size_t k, const FieldValue& value) {
+    if (k == 0) {
+      name = value.text;
+    } else {
+      shape = value.text;
+      shaped = true;
+    }
+  });
+  if (!shaped || name.empty()) return;
+  if (const auto found = shapeOf.find(name); found != shapeOf.end()) {
+    found->second = shape;
+  } else if (shapeOf.size() < kLinkedNames) {
+    shapeOf.emplace(name, std::string(shape));
+  }
+}
+
+void LeftOutTables::Header(const ModelLine& line, std::size_t titleAt, bool opensKnown, ConversionResult& result) {
+  open_ = kNone;
+  if (opensKnown || titleAt == ModelLine::npos) return;
+  std::string_view title = line.bytes().substr(titleAt);
+  if (!title.starts_with(kConnectivity)) return;
+  title.remove_prefix(kConnectivity.size());
+  title = title.substr(0, title.find('"'));
+  while (title.ends_with(' ')) title.remove_suffix(1);
+  if (title.empty()) return;
+  // A kind is listed with its first record, so an empty table lists nothing.
+  kind_ = ModelText(title);
+  open_ = kPending;
+  for (std::size_t k = 0; k < result.leftOut.size(); ++k) {
+    if (result.leftOut[k].kind == kind_) open_ = k;
+  }
+}
+
+void LeftOutTables::Record(const ModelLine& line, const ReadingRules& rules, ConversionResult& result,
+                           ModelSurvey& survey) {
+  if (open_ == kNone) return;
+  if (open_ == kPending) {
+    open_ = result.leftOut.size();
+    result.leftOut.push_back({kind_, 0, ""});
+  }
+  LeftOutElements& elements = result.leftOut[open_];
+  if (elements.count++ == 0) elements.first = ModelText(FirstValue(line.bytes()));
+  if (!survey.keepPlaces) return;
+  static const ReaderKeys keys{{"JointI="}, {"JointJ="}};
+  double joints[2] = {0, 0};
+  int found = 0;
+  RecordNotes notes;
+  ScanFields(line, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
+    joints[k] = ReadLabel(value, ElementKind::kJoint, rules, notes);
+    found |= 1 << k;
+  });
+  if (found == 0b11) survey.leftOutLines.push_back({open_, joints[0], joints[1]});
+}
+
+std::string LabelForMessage(const ElementNames& names, ElementKind kind, double label) {
+  const std::size_t count = names.Names(kind).size();
+  const double order = label - names.NumberOf(kind, 0);
+  if (count > 0 && order >= 1 && order <= static_cast<double>(count) && order == std::floor(order)) {
+    return ModelText(names.Names(kind)[static_cast<std::size_t>(order) - 1]);
+  }
+  return FormatReal(label);
+}
+
+void SurveyWholeModel(PassState& pass) {
+  ModelRead& read = pass.read;
+  NoteShapes(pass);
+  NoteWithoutSection(read.tables.frames, pass.unnamedFrames, ElementKind::kFrame, read.names,
+                     read.result.framesWithoutSection);
+  NoteWithoutSection(read.tables.areas, pass.unnamedAreas, ElementKind::kArea, read.names,
+                     read.result.areasWithoutSection);
+  if (read.survey.keepPlaces && read.names.count() > 0) {
+    for (LeftOutLine& line : read.survey.leftOutLines) {
+      line.jointI = read.names.Final(ElementKind::kJoint, line.jointI);
+      line.jointJ = read.names.Final(ElementKind::kJoint, line.jointJ);
+    }
+  }
+}
+
+}  // namespace korvel::conv
