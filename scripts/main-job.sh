@@ -22,6 +22,7 @@ wait_for() {
 }
 
 "$bin/korvel" pre "$root/examples/column-400x600.section"
+"$bin/korvel" check two-storey-frame.s2k > check.txt
 "$bin/korvel" convert two-storey-frame.s2k
 wait_for data.mfd
 "$bin/korvel" run frame1.dat
@@ -32,6 +33,7 @@ wait_for frame1.log
 cat <<EOF
 KORVEL ran on the bundled examples in $scratch:
   matcode0.txt  material code file of examples/column-400x600.section ($(wc -l < matcode0.txt) lines)
+  check.txt     what korvel check says of the model before converting it
   debug.txt     progress log of converting examples/two-storey-frame.s2k
   out.txt       the converted model ($(head -1 out.txt | tr -d '\r') joints)
   data.mfd      written by the Plakon.exe stand-in from out.txt
