@@ -110,8 +110,9 @@ std::vector<Warning> ConversionResult::Listed() const {
   auto withoutSection = [&](const char* kind, const Suspects& found, const char* word) {
     if (found.count == 0) return;
     add(kind, found.count, found.first,
-        Count(found.count) + " 个" + word + "没有截面（如 " + Quoted(found.first) +
-            "），在 out.txt 中截面号为 0：请在模型中为它们指定截面");
+        Count(found.count) + " 个" + word + "没有截面（如 " + Quoted(found.first) + "），在 out.txt 中截面号为 0" +
+            // The classic reading numbers an assignment that names no section like a name.
+            (reading == Reading::kClassic ? " 或指向名称为空的截面" : "") + "：请在模型中为它们指定截面");
   };
   withoutSection("frame-without-section", framesWithoutSection, "框架单元");
   withoutSection("area-without-section", areasWithoutSection, "面单元");

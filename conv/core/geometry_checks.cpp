@@ -12,7 +12,6 @@
 #include <sys/mman.h>
 #endif
 
-#include "common/real_format.h"
 #include "conv/core/model_read.h"
 
 namespace korvel::conv {
@@ -212,15 +211,16 @@ GeometryFindings CheckGeometry(const ModelTables& tables, const ElementNames& na
   const Sameness same(joints);
   std::vector<char> used(static_cast<std::size_t>(joints.count()) + 1, 0);
   auto shown = [&](ElementKind kind, double label) { return LabelForMessage(names, kind, label); };
-  auto missing = [&](const char* kind, double element, double joint) {
-    result.missingJoints.Note([&] { return kind + FormatReal(element) + " 的节点 " + FormatReal(joint); });
+  auto missing = [&](ElementKind kind, const char* word, double element, double joint) {
+    result.missingJoints.Note(
+        [&] { return word + shown(kind, element) + " 的节点 " + shown(ElementKind::kJoint, joint); });
   };
 
   for (int r = 1; r <= tables.frames.count(); ++r) {
     const Frame& frame = tables.frames.Row(r);
     const auto i = index.Find(frame.jointI), j = index.Find(frame.jointJ);
     if (!i || !j) {
-      missing("框架单元 ", frame.label, i ? frame.jointJ : frame.jointI);
+      missing(ElementKind::kFrame, "框架单元 ", frame.label, i ? frame.jointJ : frame.jointI);
     }
     if (i) used[static_cast<std::size_t>(*i)] = 1;
     if (j) used[static_cast<std::size_t>(*j)] = 1;
@@ -242,7 +242,7 @@ GeometryFindings CheckGeometry(const ModelTables& tables, const ElementNames& na
         used[static_cast<std::size_t>(*row)] = 1;
         corners[c] = At(joints.Row(*row));
       } else {
-        if (complete) missing("面单元 ", area.label, area.joints[static_cast<std::size_t>(c)]);
+        if (complete) missing(ElementKind::kArea, "面单元 ", area.label, area.joints[static_cast<std::size_t>(c)]);
         complete = false;
       }
     }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "common/real_format.h"
 #include "conv/core/model_survey.h"
 #include "conv/core/warning_text.h"
 
@@ -17,8 +16,10 @@ void NoteWholeModelSuspects(PassState& pass) {
     const LoggedAssignment& assignment = progress.assignments[i];
     if (assignment.found) continue;
     const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
-    result.unmatchedAssignments.Note(
-        [&] { return (onFrame ? "框架单元 " : "面单元 ") + FormatReal(assignment.label); });
+    result.unmatchedAssignments.Note([&] {
+      return (onFrame ? "框架单元 " : "面单元 ") +
+             LabelForMessage(pass.read.names, onFrame ? ElementKind::kFrame : ElementKind::kArea, assignment.label);
+    });
   }
   // A section no frame element carries reaches no element of the analysis.
   std::vector<bool> carried(static_cast<std::size_t>(tables.frameSections.count()) + 1);

@@ -80,10 +80,12 @@ void NoteRepeatedLabels(const ElementTable<Element>& table, ElementKind kind, co
   }
   if (repeated == 0) return;
   const std::string first = names.ShownNumbered(kind, firstLabel);
-  warnings.push_back({"repeated-labels", repeated, first,
-                      std::string(word) + "中有 " + std::to_string(repeated) + " 个标签重复出现（如 " + first +
-                          "，共 " + std::to_string(firstCount) +
-                          " 条记录）：out.txt 中无法区分它们，截面只指定给第一条，请在模型中改用不同的标签"});
+  warnings.push_back(
+      {"repeated-labels", repeated, first,
+       std::string(word) + "中有 " + std::to_string(repeated) + " 个标签重复出现（如 " + first + "，共 " +
+           std::to_string(firstCount) + " 条记录）：out.txt 中无法区分它们，" +
+           (kind == ElementKind::kJoint ? "连到这些标签的单元不知连的是哪一个节点" : "截面只指定给第一条") +
+           "，请在模型中改用不同的标签"});
 }
 
 template <typename Element>
