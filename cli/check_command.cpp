@@ -14,7 +14,7 @@ constexpr char kHelp[] =
     "按 korvel convert 的读法读取模型（读法相同，出错时的报告也相同），不写任何文件，\n"
     "也不启动任何程序。列出写出模型的程序和版本、单位、所用的读法、out.txt 将包含的\n"
     "内容、按种类列出 out.txt 没有写入的单元、各框架截面的形状和使用它的框架单元数、\n"
-    "没有单元使用的节点，以及转换会给出的每条警告。\n"
+    "没有框架单元或面单元使用的节点，以及转换会给出的每条警告。\n"
     "--json 以一个 UTF-8 JSON 对象输出同样的内容，供脚本使用。\n"
     "\n"
     "退出状态：0 转换不会有警告，2 有警告（或用法有误），1 模型无法读取。\n";
@@ -32,7 +32,8 @@ int RunCheck(const Arguments& args) {
     if (arg == "--json") {
       json = true;
     } else if (arg == "--classic" || arg == "--modern") {
-      if (options.reading != conv::ReadingChoice::kFromModel) return UsageError("--classic 和 --modern 只能给出一个", kHelp);
+      if (options.reading != conv::ReadingChoice::kFromModel)
+        return UsageError("--classic 和 --modern 只能给出一个", kHelp);
       options.reading = arg == "--classic" ? conv::ReadingChoice::kClassic : conv::ReadingChoice::kModern;
     } else if (arg.starts_with("--")) {
       return UsageError(Words("check 命令没有 ", Quoted(arg), " 这个选项"), kHelp);

@@ -26,7 +26,7 @@ std::string ElementWord(const std::string& kind) {
   for (const auto& [table, word] : kWords) {
     if (kind == table) return word;
   }
-  return kind + " 单元";
+  return " " + kind + " 单元";  // after "个", a blank before Latin letters
 }
 
 namespace {

@@ -94,7 +94,7 @@ std::string CheckText(const ModelCheck& check) {
     text += "\n  \"" + section.name + "\"  " + (section.shape.empty() ? "（未给出形状）" : section.shape) + "  " +
             n(section.frames);
   }
-  text += "\n没有单元使用的节点：" + n(check.unusedJoints) + " 个";
+  text += "\n没有框架单元或面单元使用的节点：" + n(check.unusedJoints) + " 个";
   if (check.warnings.empty()) return text + "\n没有警告\n";
   text += "\n警告：";
   for (const Warning& warning : check.warnings) text += "\n  " + warning.text;

@@ -34,6 +34,8 @@ std::optional<int> DeclaredVersion(std::string_view record, std::string* shown =
              [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
   if (program != "SAP2000" && program != "CSiBridge") return std::nullopt;
   const int major = MajorVersion(version);
+  // SAP2000 without a version declares nothing: such a model is read by its content.
+  if (program == "SAP2000" && major == 0) return std::nullopt;
   if (shown) {
     shown->assign(program);
     if (major > 0) shown->append(1, ' ').append(std::to_string(major));

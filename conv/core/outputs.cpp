@@ -46,7 +46,7 @@ void RefuseOutputAsModel(const std::filesystem::path& folder, const InputFile& m
     states[i] = StateOfFile(folder / output);
     if (states[i] && states[i]->SameFileAs(model.opened())) {
       model.Fail(std::string("与转换要写入的 \"") + output +
-                 "\" 是同一个文件，转换会把模型覆盖掉；请把模型另存为别的名称（如 model.s2k）");
+                 "\" 是同一个文件，转换会把模型覆盖掉；请把模型另存为别的名称（如 model.s2k），或删除指向模型的链接");
     }
   }
   for (std::size_t i = 0; i < std::size(kOutputNames); ++i) {

@@ -58,6 +58,11 @@ TEST_F(OddModel, UndeclaredModelWithJointsOfTheModernKindGetsTheModernReadingAnd
   EXPECT_NE(warnings[0].find("没有声明 SAP2000 版本"), std::string::npos) << warnings[0];
   EXPECT_NE(warnings[0].find("--classic"), std::string::npos) << warnings[0];
   EXPECT_EQ(Convert(kGenerated, ReadingChoice::kClassic).reading, Reading::kClassic);
+  // "PROGRAM CONTROL" that names SAP2000 without a version declares none either.
+  const std::string namedOnly =
+      std::string("TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   CurrUnits=\"KN, m, C\"\r\n \r\n") +
+      kGenerated;
+  EXPECT_EQ(Convert(namedOnly).reading, Reading::kModern);
   // Joints that give GlobalX= keep the classic reading, as today.
   EXPECT_EQ(Convert("TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   XorR=0   Y=0   Z=0   GlobalX=0   GlobalY=0   "
                     "GlobalZ=0\r\n")
@@ -70,9 +75,10 @@ TEST_F(OddModel, DeclarationsNameTheirProgram) {
       "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   Version=11.0.0\r\n \r\n"
       "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=CSiBridge   Version=25.0.0\r\n \r\n";
   const std::vector<std::string> warnings = Convert(model).Warnings();
-  EXPECT_NE(
-      std::find(warnings.begin(), warnings.end(), "模型先声明 SAP2000 11，后又声明 CSiBridge 25，已按前一个声明读取；若读法不对，可用 --classic（旧版读法）或 --modern（新版读法）指定"),
-      warnings.end())
+  EXPECT_NE(std::find(warnings.begin(), warnings.end(),
+                      "模型先声明 SAP2000 11，后又声明 CSiBridge 25，已按前一个声明读取；若读法不对，可用 "
+                      "--classic（旧版读法）或 --modern（新版读法）指定"),
+            warnings.end())
       << ::testing::PrintToString(warnings);
 }
 
