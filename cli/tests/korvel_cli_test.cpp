@@ -311,7 +311,7 @@ TEST_F(KorvelCommand, CheckTellsWhatAConversionWouldAndWritesNothing) {
         "\"unusedJoints\": 1", "{\"kind\": \"coincident-joints\", \"count\": 1, \"first\": \"7\""}) {
     EXPECT_NE(out_.find(part), std::string::npos) << part << "\n" << out_;
   }
-  EXPECT_EQ(Korvel("check '" + models + "modern-csibridge/model.s2k'"), 0) << out_;
+  EXPECT_EQ(Korvel("check '" + kSource + "/examples/two-storey-frame.s2k'"), 0) << out_;
   EXPECT_NE(out_.find("没有警告"), std::string::npos) << out_;
   EXPECT_EQ(Korvel("check --classic '" + models + "quirks/model.s2k'"), 2);
   EXPECT_NE(out_.find("读法：旧版读法"), std::string::npos) << out_;

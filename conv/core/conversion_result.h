@@ -73,7 +73,7 @@ struct ConversionResult {
       missingJoints, designedSections;
   // Frame sections that frame elements carry, with Fc or RebarFy 0.
   Suspects sectionsWithoutFc, sectionsWithoutRebarFy;
-  Suspects numberedNames;  // the modern reading's: distinct names, listed in labels.txt
+  Suspects numberedNames;               // the modern reading's: distinct names, listed in labels.txt
   std::vector<Warning> repeatedLabels;  // the modern reading's: one sentence per kind
   // nonNumericLabels counts distinct label texts of each kind, as numberedNames does.
   bool unlockedFolder = false;  // the file system keeps no locks: a second conversion was not kept out
@@ -85,6 +85,8 @@ struct ConversionResult {
   Suspects notRectangular;               // frame sections used by frames
   int notRectangularFrames = 0;          // the frames that use them
   std::string notRectangularShape;       // the first one's Shape=
+  Suspects undefinedSections;            // frame sections used by frames that no property line describes
+  int undefinedSectionFrames = 0;        // the frames that use them
   Suspects framesWithoutSection, areasWithoutSection, zeroLengthFrames, degenerateAreas;
   Suspects coincidentJoints;
   std::string coincidentWith;  // the joint the first one stands on

@@ -107,6 +107,12 @@ std::vector<Warning> ConversionResult::Listed() const {
             "，Shape=" + notRectangularShape + "），用到它们的 " + Count(notRectangularFrames) +
             " 个框架单元在 out.txt 中按 t2 × t3 的矩形写出，截面尺寸不对");
   }
+  if (undefinedSections.count > 0) {
+    add("undefined-sections", undefinedSections.count, undefinedSections.first,
+        Count(undefinedSections.count) + " 个框架截面在模型中没有定义（如 " + Quoted(undefinedSections.first) +
+            "），用到它们的 " + Count(undefinedSectionFrames) +
+            " 个框架单元在 out.txt 中截面尺寸和强度都为 0：请在模型中定义这些截面，或为这些框架单元指定已有的截面");
+  }
   auto withoutSection = [&](const char* kind, const Suspects& found, const char* word) {
     if (found.count == 0) return;
     add(kind, found.count, found.first,

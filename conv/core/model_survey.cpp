@@ -50,10 +50,15 @@ void NoteShapes(PassState& pass) {
   survey.frameShapes.assign(static_cast<std::size_t>(sections), "");
   for (int m = 1; m <= sections; ++m) {
     const std::string& name = tables.frameSections.Name(m);
+    const int frames = survey.framesPerSection[static_cast<std::size_t>(m)];
+    // Named by an assignment only: out.txt gives it no number, no size, no strength.
+    if (frames > 0 && tables.sectionInfo.Row(m).number == 0) {
+      result.undefinedSections.Note([&] { return ModelText(name); });
+      result.undefinedSectionFrames += frames;
+    }
     const auto shape = survey.shapeOf.find(name);
     if (shape == survey.shapeOf.end()) continue;
     survey.frameShapes[static_cast<std::size_t>(m) - 1] = shape->second;
-    const int frames = survey.framesPerSection[static_cast<std::size_t>(m)];
     // A designer's section has a warning of its own.
     if (frames == 0 || shape->second == "Rectangular" || pass.links.designed.contains(name)) continue;
     result.notRectangular.Note([&] {
