@@ -4,6 +4,7 @@
 // wrong arguments.
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "common/error.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     log.Write(korvel::standins::JobLog(job, data.size(), section));
     log.Commit();
     return 0;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "korvel_2005r2_027.exe: %s\n", korvel::kOutOfMemory);
+    return 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "korvel_2005r2_027.exe: %s\n", e.what());
     return 1;
