@@ -112,10 +112,11 @@ TEST_F(Labels, TextsThatOnlyReadAsOneNumberStayApartAndRepeatsAreWarnedOnce) {
                           [](const std::string& w) { return w.find("重复出现") != std::string::npos; }),
             1)
       << ::testing::PrintToString(warnings);
-  EXPECT_NE(std::find(warnings.begin(), warnings.end(),
-            "框架单元中有 1 个标签重复出现（如 \"B1\"，共 2 条记录）：out.txt 中无法区分它们，截面只指定给第一条，"
-            "请在模型中改用不同的标签"),
-            warnings.end());
+  EXPECT_NE(
+      std::find(warnings.begin(), warnings.end(),
+                "框架单元中有 1 个标签重复出现（如 \"B1\"，共 2 条记录）：out.txt 中无法区分它们，截面只指定给第一条，"
+                "请在模型中改用不同的标签"),
+      warnings.end());
 }
 
 }  // namespace
