@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <new>
+
+#include "common/error.h"
 
 namespace korvel::form {
 
@@ -22,6 +26,20 @@ std::array<Point, 3> ArrowHead(const Shape& arrow) {
 }
 
 void CloseWindow(View& view) { view.Close(); }
+
+void RunAction(const Control& control, View& view) {
+  if (!control.action) return;
+  const std::string failed = "\"" + control.caption + "\" 没有完成：";
+  try {
+    control.action(view);
+  } catch (const std::bad_alloc&) {
+    view.ShowError(failed + kOutOfMemory);
+  } catch (const std::exception& e) {
+    view.ShowError(failed + e.what());
+  } catch (...) {
+    view.ShowError(failed + "发生了无法说明的错误，请重新启动本程序后再试");
+  }
+}
 
 std::filesystem::path PathOfText(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));

@@ -114,6 +114,10 @@ class View {
 // The action of a button that closes its window.
 void CloseWindow(View& view);
 
+// Runs a control's action as every window does: whatever the action throws
+// becomes a message box naming the control, and the window stays usable.
+void RunAction(const Control& control, View& view);
+
 // A file name typed or chosen in a window, as a path on every system.
 std::filesystem::path PathOfText(const std::string& utf8);
 

@@ -71,10 +71,7 @@ FormWidget::FormWidget(const form::Form& form, QWidget* parent) : QWidget(parent
 
   QWidget* previous = nullptr;
   for (const form::Control& c : form.controls) {
-    const form::Action action = c.action;
-    QWidget* widget = Build(this, c, [this, action] {
-      if (action) action(*this);
-    });
+    QWidget* widget = Build(this, c, [this, control = c] { form::RunAction(control, *this); });
     controls_.emplace(c.name, widget);
     if (widget->focusPolicy() == Qt::NoFocus) continue;
     if (previous) {

@@ -25,7 +25,7 @@ class FakeView : public form::View {
   void Click(std::string_view control) {
     const form::Control* c = form_.Find(control);
     if (!c) throw std::invalid_argument("no control " + std::string(control));
-    if (c->action) c->action(*this);
+    form::RunAction(*c, *this);
   }
 
   std::string Text(std::string_view control) const override {

@@ -194,9 +194,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       if (HIWORD(w) == EN_SETFOCUS || HIWORD(w) == BN_SETFOCUS) focused_ = reinterpret_cast<HWND>(l);
       const auto index = static_cast<std::size_t>(id - kFirstControlId);
       // Enter and Escape arrive as ids 1 and 2 and press nothing.
-      if (HIWORD(w) == BN_CLICKED && id >= kFirstControlId && index < form_.controls.size() &&
-          form_.controls[index].action) {
-        form_.controls[index].action(*this);
+      if (HIWORD(w) == BN_CLICKED && id >= kFirstControlId && index < form_.controls.size()) {
+        form::RunAction(form_.controls[index], *this);
       }
       return 0;
     }
