@@ -67,7 +67,7 @@ void RefuseToolSetFileAsOutput(const std::string& output, const std::string& inp
   const std::string name = path.filename().string();
   const auto outputState = StateOfFile(path);
   auto refuse = [&](const std::string& what) {
-    throw FileError("图片不能写入文件", output, what + "，写入会毁掉它；请用 -o 另给一个 .svg 文件名");
+    throw FileError("图片不能写入文件", output, what + "，写入会把它覆盖掉；请用 -o 另给一个 .svg 文件名");
   };
   if (const auto inputState = StateOfFile(std::filesystem::path(input));
       outputState && inputState && outputState->SameFileAs(*inputState)) {

@@ -62,13 +62,12 @@ std::string ElementNames::Shown(ElementKind kind, double label) const {
   return quoted;
 }
 
-std::string ElementNames::ShownNumbered(ElementKind kind, double label) const {
+std::string ElementNames::ShownNumbered(ElementKind kind, double label, bool quoted) const {
   const OfKind& of = of_[Index(kind)];
   const double n = label - of.base;
-  if (n >= 1 && n <= static_cast<double>(of.names.size()) && n == std::floor(n)) {
-    return Shown(kind, Mark(static_cast<std::size_t>(n)));
-  }
-  return Shown(kind, label);
+  if (n < 1 || n > static_cast<double>(of.names.size()) || n != std::floor(n)) return FormatReal(label);
+  const std::string name = ModelText(of.names[static_cast<std::size_t>(n) - 1]);
+  return quoted ? "\"" + name + "\"" : name;
 }
 
 }  // namespace korvel::conv

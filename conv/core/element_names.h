@@ -38,8 +38,9 @@ class ElementNames {
   std::string Shown(ElementKind kind, double label) const;
 
   // A label once the file is read, for a message: a name's number shown as
-  // the name quoted, any other label as written to the files.
-  std::string ShownNumbered(ElementKind kind, double label) const;
+  // the name (quoted unless `quoted` is false), any other label as written
+  // to the files.
+  std::string ShownNumbered(ElementKind kind, double label, bool quoted = true) const;
 
   // The names of a kind in the order of their numbers.
   const std::deque<std::string>& Names(ElementKind kind) const { return of_[Index(kind)].names; }

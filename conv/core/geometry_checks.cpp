@@ -210,7 +210,7 @@ GeometryFindings CheckGeometry(const ModelTables& tables, const ElementNames& na
   for (int r = 1; r <= joints.count(); ++r) index.AddFirst(joints.Row(r).label, r, r);
   const Sameness same(joints);
   std::vector<char> used(static_cast<std::size_t>(joints.count()) + 1, 0);
-  auto shown = [&](ElementKind kind, double label) { return LabelForMessage(names, kind, label); };
+  auto shown = [&](ElementKind kind, double label) { return names.ShownNumbered(kind, label, false); };
   auto missing = [&](ElementKind kind, const char* word, double element, double joint) {
     result.missingJoints.Note(
         [&] { return word + shown(kind, element) + " 的节点 " + shown(ElementKind::kJoint, joint); });

@@ -18,7 +18,7 @@ void NoteWholeModelSuspects(PassState& pass) {
     const bool onFrame = assignment.table == LogEntry::kFrameAssignment;
     result.unmatchedAssignments.Note([&] {
       return (onFrame ? "框架单元 " : "面单元 ") +
-             LabelForMessage(pass.read.names, onFrame ? ElementKind::kFrame : ElementKind::kArea, assignment.label);
+             pass.read.names.ShownNumbered(onFrame ? ElementKind::kFrame : ElementKind::kArea, assignment.label, false);
     });
   }
   // A section no frame element carries reaches no element of the analysis.

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/real_format.h"
 #include "conv/core/geometry_checks.h"
 #include "conv/core/pass_state.h"
 #include "conv/core/warning_text.h"
@@ -32,7 +31,7 @@ void NoteWithoutSection(const ElementTable<Element>& table, const std::vector<bo
   for (int r = 1; r <= table.count(); ++r) {
     const Element& element = table.Row(r);
     const bool noName = static_cast<std::size_t>(r) < unnamed.size() && unnamed[static_cast<std::size_t>(r)];
-    if (element.section == 0 || noName) found.Note([&] { return LabelForMessage(names, kind, element.label); });
+    if (element.section == 0 || noName) found.Note([&] { return names.ShownNumbered(kind, element.label, false); });
   }
 }
 
@@ -130,15 +129,6 @@ void LeftOutTables::Record(const ModelLine& line, const ReadingRules& rules, Con
     found |= 1 << k;
   });
   if (found == 0b11) survey.leftOutLines.push_back({open_, joints[0], joints[1]});
-}
-
-std::string LabelForMessage(const ElementNames& names, ElementKind kind, double label) {
-  const std::size_t count = names.Names(kind).size();
-  const double order = label - names.NumberOf(kind, 0);
-  if (count > 0 && order >= 1 && order <= static_cast<double>(count) && order == std::floor(order)) {
-    return ModelText(names.Names(kind)[static_cast<std::size_t>(order) - 1]);
-  }
-  return FormatReal(label);
 }
 
 void SurveyWholeModel(PassState& pass) {

@@ -66,11 +66,6 @@ class LeftOutTables {
 struct PassState;
 enum class ElementKind;
 
-// An element's label for a message, unquoted: a number as written to the
-// files, a name of the modern reading as the model gives it. Only once the
-// whole file is read.
-std::string LabelForMessage(const ElementNames& names, ElementKind kind, double label);
-
 // Once the file is read: shapes, frames per section, elements without a
 // section, unused joints and the geometry checks, noted in the result.
 void SurveyWholeModel(PassState& pass);
