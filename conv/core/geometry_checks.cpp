@@ -4,13 +4,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <random>
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
+#include <vector>
 
 #include "conv/core/model_read.h"
 
@@ -101,7 +96,7 @@ class JointGrid {
   JointGrid(const Sameness& same, std::size_t joints) : same_(same) {
     std::size_t slots = 16;
     while (slots < joints + joints / 2) slots *= 2;  // at most two thirds full
-    slots_.Assign(slots);
+    slots_.assign(slots, Slot{});
     static const std::uint64_t seed = std::random_device()() | 1;
     seed_ = seed;
   }
@@ -163,42 +158,10 @@ class JointGrid {
     return h;
   }
 
-  // Slots zeroed; on Linux in huge pages where the system lends them, since
-  // each look lands on a page of its own.
-  class Slots {
-   public:
-    void Assign(std::size_t count) {
-      size_ = count;
-#ifdef __linux__
-      constexpr std::size_t kHugePage = std::size_t{2} << 20;
-      const std::size_t bytes = (count * sizeof(Slot) + kHugePage - 1) / kHugePage * kHugePage;
-      if (count * sizeof(Slot) >= kHugePage) {  // a small model keeps to its size
-        if (void* memory = std::aligned_alloc(kHugePage, bytes)) {
-          madvise(memory, bytes, MADV_HUGEPAGE);
-          std::memset(memory, 0, bytes);
-          huge_.reset(static_cast<Slot*>(memory));
-          return;
-        }
-      }
-#endif
-      plain_.assign(count, Slot{});
-    }
-    std::size_t size() const { return size_; }
-    Slot& operator[](std::size_t i) { return huge_ ? huge_.get()[i] : plain_[i]; }
-
-   private:
-    struct Free {
-      void operator()(Slot* slots) const { std::free(slots); }
-    };
-    std::size_t size_ = 0;
-    std::unique_ptr<Slot, Free> huge_;
-    std::vector<Slot> plain_;
-  };
-
   static constexpr double kCell = 8;  // tolerances a side
   const Sameness& same_;
   std::uint64_t seed_ = 1;
-  Slots slots_;
+  std::vector<Slot> slots_;
 };
 
 }  // namespace
