@@ -23,24 +23,32 @@ int MajorVersion(std::string_view version) {
   return major;
 }
 
+// What a record of "PROGRAM CONTROL" says, as it stands.
+struct ControlRecord {
+  std::string_view program, version, units;
+};
+
+ControlRecord ScanControlRecord(std::string_view record) {
+  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
+                             {"CurrUnits=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
+  ControlRecord said;
+  std::string_view* const into[] = {&said.program, &said.version, &said.units};
+  ScanFields(ModelLine(record), keys, [&](std::size_t k, const FieldValue& value) { *into[k] = value.text; });
+  return said;
+}
+
 // The SAP2000 major version that a record of "PROGRAM CONTROL" declares, and
 // the program as a message names it ("CSiBridge 25"). CSiBridge, built on
 // SAP2000 12 and later, writes the same tables whatever its own version.
-std::optional<int> DeclaredVersion(std::string_view record, std::string* shown = nullptr) {
-  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
-                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
-  std::string_view program, version;
-  ScanFields(ModelLine(record), keys,
-             [&](std::size_t k, const FieldValue& value) { (k == 0 ? program : version) = value.text; });
-  if (program != "SAP2000" && program != "CSiBridge") return std::nullopt;
-  const int major = MajorVersion(version);
+std::optional<int> DeclaredVersion(const ControlRecord& said, std::string& shown) {
+  if (said.program != "SAP2000" && said.program != "CSiBridge") return std::nullopt;
+  const int major = MajorVersion(said.version);
   // SAP2000 without a version declares nothing: such a model is read by its content.
-  if (program == "SAP2000" && major == 0) return std::nullopt;
-  if (shown) {
-    shown->assign(program);
-    if (major > 0) shown->append(1, ' ').append(std::to_string(major));
-  }
-  return program == "SAP2000" ? major : std::max(major, kFirstModernVersion);
+  if (said.program == "SAP2000" && major == 0) return std::nullopt;
+  shown.assign(said.program);
+  if (major > 0) shown.append(1, ' ').append(std::to_string(major));
+  return said.program == "SAP2000" ? major : std::max(major, kFirstModernVersion);
 }
 
 }  // namespace
@@ -57,20 +65,16 @@ std::string_view DeclarationWatch::Next() {
   if (record->find_first_not_of(' ') == std::string_view::npos) {
     inProgramControl_ = false;
   } else {
-    if (!described_) Describe(*record);
+    const ControlRecord said = ScanControlRecord(*record);
+    if (program_.empty() && !said.program.empty()) {  // the first record that names a program
+      program_ = said.program;
+      versionText_ = said.version;
+      units_ = said.units;
+    }
     std::string shown;
-    if (const std::optional<int> version = DeclaredVersion(*record, &shown)) Note(*version, shown);
+    if (const std::optional<int> version = DeclaredVersion(said, shown)) Note(*version, shown);
   }
   return line;
-}
-
-void DeclarationWatch::Describe(std::string_view record) {
-  static const KeyTable keys{{"ProgramName=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
-                             {"Version=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine},
-                             {"CurrUnits=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
-  std::string* const into[] = {&program_, &versionText_, &units_};
-  ScanFields(ModelLine(record), keys, [&](std::size_t k, const FieldValue& value) { *into[k] = value.text; });
-  described_ = !program_.empty();
 }
 
 void DeclarationWatch::Note(int version, const std::string& shown) {

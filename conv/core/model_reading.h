@@ -52,13 +52,11 @@ class DeclarationWatch final : public LineSource {
 
  private:
   void Note(int version, const std::string& shown);
-  void Describe(std::string_view record);
 
   LineSource& lines_;
   RecordJoin record_;
   bool inProgramControl_ = false, found_ = false;
   int version_ = 0, disagreeing_ = 0;
-  bool described_ = false;
   std::string shown_, disagreeingShown_;
   std::string program_, versionText_, units_;
 };
