@@ -4,10 +4,10 @@
 // links and the line being read.
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "conv/core/model_read.h"
+#include "conv/core/name_table.h"
 #include "conv/core/reading_policy.h"
 
 namespace korvel::conv {
@@ -55,7 +55,7 @@ struct PassState {
   int lineNumber = 0;
   // The classic reading's labels that are not numbers, each kind's once
   // (the modern reading's table of names counts its own).
-  std::unordered_set<std::string> nonNumericLabels;
+  NameSet nonNumericLabels;  // keyed like every name table, so crafted names cannot collide
 };
 
 }  // namespace korvel::conv
