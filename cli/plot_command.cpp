@@ -16,7 +16,7 @@
 #include "common/file_state.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 #include "plot/core/model_plot.h"
 #include "plot/core/section_plot.h"
 #include "pre/core/matcode_reader.h"

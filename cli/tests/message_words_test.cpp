@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,7 +35,7 @@ constexpr const char* kReplaced[][2] = {
 constexpr const char* kFolders[] = {"cli", "common", "conv/core", "pre/core", "run/core", "plot/core", "standins"};
 
 // The lines debug.txt has always held keep their words.
-constexpr const char* kKeptFiles[] = {"conv/core/progress_messages.cpp"};
+constexpr std::string_view kKeptLines[] = {"读取墙板节点信息", "读取墙板截面信息; ", "未找到墙板单元"};
 
 // The string literals of C++ source text, comments left out.
 std::vector<std::string> Literals(const std::string& source) {
@@ -72,12 +73,12 @@ TEST(MessageWords, NoMessageUsesAWordTheGlossaryReplaces) {
       const std::string relative = path.lexically_relative(root).generic_string();
       if (path.extension() != ".cpp" && path.extension() != ".h") continue;
       if (relative.find("/tests/") != std::string::npos || relative.find("/fuzz/") != std::string::npos) continue;
-      if (std::find(std::begin(kKeptFiles), std::end(kKeptFiles), relative) != std::end(kKeptFiles)) continue;
       ++files;
       std::ifstream in(path, std::ios::binary);
       std::stringstream text;
       text << in.rdbuf();
       for (const std::string& literal : Literals(text.str())) {
+        if (std::find(std::begin(kKeptLines), std::end(kKeptLines), literal) != std::end(kKeptLines)) continue;
         for (const auto& [word, instead] : kReplaced) {
           EXPECT_EQ(literal.find(word), std::string::npos)
               << relative << ": \"" << literal << "\" uses " << word << " (" << instead << ")";

@@ -1,9 +1,9 @@
 #include "conv/core/conversion.h"
 
 #include "common/output_file.h"
-#include "conv/core/model_input.h"
-#include "conv/core/model_read.h"
-#include "conv/core/outputs.h"
+#include "conv/core/input/model_input.h"
+#include "conv/core/outputs/outputs.h"
+#include "conv/core/reading/read_model.h"
 
 namespace korvel::conv {
 

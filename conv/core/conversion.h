@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "conv/core/conversion_result.h"
-#include "conv/core/write_outputs.h"
+#include "conv/core/outputs/write_outputs.h"
+#include "conv/core/reading/conversion_result.h"
 
 namespace korvel::conv {
 

@@ -1,9 +1,9 @@
 #include "conv/core/model_check.h"
 
 #include "common/codepage.h"
-#include "conv/core/geometry_checks.h"
-#include "conv/core/model_read.h"
-#include "conv/core/warning_text.h"
+#include "conv/core/input/model_text.h"
+#include "conv/core/reading/geometry_checks.h"
+#include "conv/core/reading/read_model.h"
 
 namespace korvel::conv {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "conv/core/conversion_result.h"
-#include "conv/core/model_input.h"
+#include "conv/core/input/model_input.h"
+#include "conv/core/reading/conversion_result.h"
 
 namespace korvel::conv {
 

@@ -12,8 +12,8 @@
 
 #include "common/error.h"
 #include "conv/core/conversion.h"
-#include "conv/core/label_file.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/label_file.h"
+#include "conv/core/outputs/model_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -1,4 +1,4 @@
-#include "conv/core/field_scanner.h"
+#include "conv/core/input/field_scanner.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the diagonal of the model are the same place wherever the grid's cell
 // edges fall, and joints farther apart never are.
 
-#include "conv/core/geometry_checks.h"
+#include "conv/core/reading/geometry_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/error.h"
-#include "conv/core/readers.h"
+#include "conv/core/tables/record_readers.h"
 
 namespace korvel::conv {
 namespace {

@@ -1,4 +1,4 @@
-#include "conv/core/line_source.h"
+#include "conv/core/input/line_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "conv/core/list_input.h"
+#include "conv/core/input/list_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // out.txt read back: the rows the converter wrote it from, and the first line
 // of a file that is not one.
 
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "common/error.h"
 #include "common/list_writer.h"
 #include "common/real_format.h"
-#include "conv/core/outputs.h"
+#include "conv/core/outputs/outputs.h"
 
 namespace korvel::conv {
 namespace {

@@ -1,4 +1,4 @@
-#include "conv/core/model_line.h"
+#include "conv/core/input/model_line.h"
 
 #include <gtest/gtest.h>
 

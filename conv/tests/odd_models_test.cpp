@@ -9,7 +9,7 @@
 #include "common/error.h"
 #include "common/tests/temp_folder.h"
 #include "conv/core/conversion.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 
 namespace korvel::conv {
 namespace {

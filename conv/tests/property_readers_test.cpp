@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "conv/core/section_links.h"
+#include "conv/core/tables/section_links.h"
 
-#include "conv/core/readers.h"
+#include "conv/core/tables/record_readers.h"
 
 namespace korvel::conv {
 namespace {

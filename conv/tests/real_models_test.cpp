@@ -18,7 +18,7 @@
 #include "common/tests/temp_folder.h"
 #include "conv/core/conversion.h"
 #include "conv/core/model_check.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 #include "conv/tests/sap2000_text_reading.h"
 
 namespace korvel::conv {

@@ -1,4 +1,4 @@
-#include "conv/core/section_names.h"
+#include "conv/core/tables/name_table.h"
 
 #include <gtest/gtest.h>
 

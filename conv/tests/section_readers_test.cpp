@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "conv/core/readers.h"
+#include "conv/core/tables/record_readers.h"
 
 namespace korvel::conv {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 #include "plot/core/model_source.h"
 
 namespace korvel::plot {

@@ -1,14 +1,14 @@
 #include "plot/core/model_source.h"
 
-#include "conv/core/geometry_checks.h"
-#include "conv/core/label_index.h"
-#include "conv/core/model_read.h"
+#include "conv/core/reading/geometry_checks.h"
+#include "conv/core/reading/read_model.h"
+#include "conv/core/tables/label_index.h"
 
 namespace korvel::plot {
 
 bool IsTableModel(std::string_view bytes) {
   conv::ModelTextInput input(bytes, "");
-  return input.StartsATable(false);
+  return conv::HasTables(input, conv::ReadingChoice::kModern);
 }
 
 std::pair<conv::ModelFile, ModelExtras> ReadModelForPicture(std::string_view bytes, const std::string& name,

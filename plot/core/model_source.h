@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "conv/core/model_file.h"
-#include "conv/core/model_survey.h"
+#include "conv/core/outputs/model_file.h"
+#include "conv/core/reading/model_survey.h"
 
 namespace korvel::plot {
 

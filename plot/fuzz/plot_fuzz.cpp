@@ -15,7 +15,7 @@
 
 #include "common/codepage.h"
 #include "common/error.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 #include "plot/core/model_plot.h"
 #include "plot/core/section_plot.h"
 #include "pre/core/matcode_reader.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "common/error.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 #include "standins/plakon/model_listing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

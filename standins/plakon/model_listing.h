@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 
 namespace korvel::standins {
 

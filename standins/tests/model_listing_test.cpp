@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/tests/temp_folder.h"
-#include "conv/core/model_file.h"
+#include "conv/core/outputs/model_file.h"
 
 namespace korvel::standins {
 namespace {

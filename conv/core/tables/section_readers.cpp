@@ -1,0 +1,43 @@
+#include <string_view>
+
+#include "common/lenient_number.h"
+#include "conv/core/input/field_scanner.h"
+#include "conv/core/tables/record_readers.h"
+
+namespace korvel::conv {
+namespace {
+
+// Both assignment readers: the label, and the number of the last name taken.
+RecordNotes ReadAssignment(const ModelLine& A, const KeyTable& keys, ElementKind kind, const ReadingRules& rules,
+                           SectionNames& names, SectionAssignment& assignment) {
+  std::string_view name;
+  RecordNotes notes;
+  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+    if (k == 0) {
+      notes.nonNumericLabel = {};  // the last label counts
+      assignment.label = ReadLabel(value, kind, rules, notes);
+    } else {
+      name = value.text;
+    }
+  });
+  assignment.unnamed = name.empty() || name == "None";
+  if (assignment.unnamed && rules.reading == Reading::kModern) return notes;
+  if (const auto number = names.FindOrAddSection(name)) assignment.section = *number;
+  return notes;
+}
+
+}  // namespace
+
+RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment,
+                             const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Frame=", ValueKind::kLabel}, {"AnalSect=", ValueKind::kText}};
+  return ReadAssignment(A, keys.For(rules), ElementKind::kFrame, rules, FrameSection, assignment);
+}
+
+RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment,
+                            const ReadingRules& rules) {
+  static const ReaderKeys keys{{"Area=", ValueKind::kLabel}, {"Section=", ValueKind::kText}};
+  return ReadAssignment(A, keys.For(rules), ElementKind::kArea, rules, AreaSection, assignment);
+}
+
+}  // namespace korvel::conv
