@@ -17,10 +17,12 @@ struct Taken {
   bool operator==(const Taken&) const = default;
 };
 
-std::vector<Taken> Scan(std::string_view line, const KeyTable& keys) {
+std::vector<Taken> Scan(std::string_view line, const KeyTable& keys, Reading reading = Reading::kClassic) {
   std::vector<Taken> taken;
   ModelLine A(line);
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& v) { taken.push_back({k, std::string(v.text), v.number}); });
+  ScanFields(A, keys, reading, [&](std::size_t k, const FieldValue& v) {
+    taken.push_back({k, std::string(v.text), v.number});
+  });
   return taken;
 }
 
@@ -50,10 +52,11 @@ TEST(FieldScanner, NumbersAreReadLeniently) {
   EXPECT_THROW(Scan("V=1e999 ", keys), OverflowError);
 }
 
-TEST(FieldScanner, ModernKeysAreWholeEndWithTheLineAndReadDecimalCommas) {
-  const KeyTable keys = ModernKeys({{"Y="}, {"Name=", ValueKind::kText}});
-  EXPECT_EQ(Scan("GlobalY=1 Y=9,5", keys), (std::vector<Taken>{{0, "9,5", 9.5}}));
-  EXPECT_EQ(Scan("Y=1.5,2 Name=B,1", keys), (std::vector<Taken>{{0, "1.5,2", 1.5}, {1, "B,1", 0}}))
+TEST(FieldScanner, TheModernReadingTakesWholeKeysToTheLineEndAndReadsDecimalCommas) {
+  const KeyTable keys{{"Y="}, {"Name=", ValueKind::kText}};
+  EXPECT_EQ(Scan("GlobalY=1 Y=9,5", keys, Reading::kModern), (std::vector<Taken>{{0, "9,5", 9.5}}));
+  EXPECT_EQ(Scan("GlobalY=1 Y=9,5", keys), (std::vector<Taken>{{0, "1", 1}})) << "as written: a tail, to a blank";
+  EXPECT_EQ(Scan("Y=1.5,2 Name=B,1", keys, Reading::kModern), (std::vector<Taken>{{0, "1.5,2", 1.5}, {1, "B,1", 0}}))
       << "a comma beside a period, and a text, stay as they are";
 }
 

@@ -103,7 +103,7 @@ TEST(ReadFrameCon, TakesLabelAndBothJoints) {
 // numeric label of their kind once it is read.
 TEST(ReadFrameCon, ModernReadingTakesTheLastValueAndNumbersNames) {
   ElementNames names;
-  const ReadingRules modern{Reading::kModern, &names};
+  const RecordReading modern(Reading::kModern, names);
   Frame named, numbered;
   const RecordNotes notes = ReadFrameCon(ModelLine("Frame=Col10   JointI=N5   JointJ=7"), named, modern);
   EXPECT_EQ(notes.nonNumericLabel, "Col10");

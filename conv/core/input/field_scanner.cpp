@@ -16,17 +16,6 @@ KeyTable::KeyTable(std::vector<FieldKey> keys) : keys_(std::move(keys)) {
 
 void ThrowModelNumberTooLarge(std::string_view text) { throw NumberTooLarge(ModelText(text)); }
 
-KeyTable ModernKeys(const KeyTable& table) {
-  std::vector<FieldKey> keys = table.keys();
-  for (FieldKey& key : keys) {
-    if (key.place == KeyPlace::kAnywhere) key.place = KeyPlace::kWholeKey;
-    key.end = ValueEnd::kBlankOrEndOfLine;
-    if (key.kind == ValueKind::kNumber) key.kind = ValueKind::kDecimalCommaNumber;
-    if (key.kind == ValueKind::kLabel) key.kind = ValueKind::kTextLabel;
-  }
-  return KeyTable(std::move(keys));
-}
-
 bool IsWholeLabel(std::string_view text) {
   if (text.starts_with('-')) text.remove_prefix(1);
   if (text.empty() || text.size() > 15 || (text[0] == '0' && text.size() > 1)) return false;

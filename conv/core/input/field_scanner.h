@@ -7,18 +7,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/lenient_number.h"
 #include "conv/core/input/model_line.h"
+#include "conv/core/input/reading_declaration.h"
 
 namespace korvel::conv {
 
 // kDecimalCommaNumber: a number whose comma, when it holds no period, is its
 // decimal point (a model written under regional settings with a decimal
 // comma: "9,5" is 9.5). kLabel: an element's label, read as a number like
-// kNumber; ModernKeys makes it kTextLabel: text first (a quoted label whole,
-// blanks included), a number only when IsWholeLabel.
+// kNumber; the modern reading reads it as kTextLabel: text first (a quoted
+// label whole, blanks included), a number only when IsWholeLabel.
 enum class ValueKind { kNumber, kText, kDecimalCommaNumber, kLabel, kTextLabel };
 // kWholeKey: at the line's start or behind a blank, so "Y=" is not the tail
 // of "GlobalY=".
@@ -47,10 +49,18 @@ class KeyTable {
   std::vector<std::size_t> longestFirst_;
 };
 
-// The same keys as SAP2000 12 and later write them: each matches only as a
-// whole key, its value ends at a blank or at the end of the line, and a
-// number may have a decimal comma.
-KeyTable ModernKeys(const KeyTable& table);
+// A key as a reading matches it. The classic reading takes the key as
+// written. SAP2000 12 and later write whole keys: in the modern reading each
+// matches only as a whole key, its value ends at a blank or at the end of
+// the line, a number may have a decimal comma and a label is text first.
+constexpr FieldKey AsRead(FieldKey key, Reading reading) {
+  if (reading == Reading::kClassic) return key;
+  if (key.place == KeyPlace::kAnywhere) key.place = KeyPlace::kWholeKey;
+  key.end = ValueEnd::kBlankOrEndOfLine;
+  if (key.kind == ValueKind::kNumber) key.kind = ValueKind::kDecimalCommaNumber;
+  if (key.kind == ValueKind::kLabel) key.kind = ValueKind::kTextLabel;
+  return key;
+}
 
 // The text of a number with a decimal comma written with a period instead
 // ("9,5" gives "9.5", in `buffer`); any other text as it stands.
@@ -90,25 +100,27 @@ struct FieldValue {
   double number = 0;
 };
 
-// Runs the scan over the whole line and calls onValue(keyIndex, value) for
-// every value taken, in scan order, so the last occurrence of a key wins.
+// Runs the scan over the whole line, each key as `reading` matches it, and
+// calls onValue(keyIndex, value) for every value taken, in scan order, so the
+// last occurrence of a key wins.
 // Throws OverflowError from the conversion of a number value.
 //
 // The scan tries every key at every character. Since a key ends in its only
 // "=", a key can only occur just before an "=", so looking behind each "="
 // finds the same occurrences in the same order.
 template <typename OnValue>
-void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
+void ScanFields(const ModelLine& A, const KeyTable& table, Reading reading, OnValue&& onValue) {
   const std::string_view bytes = A.bytes();
   const auto& keys = table.keys();
   for (std::size_t equals = bytes.find('='); equals != std::string_view::npos; equals = bytes.find('=', equals + 1)) {
     for (const std::size_t k : table.longestFirst()) {
-      const FieldKey& key = keys[k];
-      if (key.key.size() > equals + 1 || equals == 0) continue;
-      const std::size_t at = equals + 1 - key.key.size();
+      const std::string_view name = keys[k].key;
+      if (name.size() > equals + 1 || equals == 0) continue;
+      const std::size_t at = equals + 1 - name.size();
       // The last byte of the name and the first decide most tries cheaply.
-      if (bytes[equals - 1] != key.key[key.key.size() - 2] || bytes[at] != key.key[0]) continue;
-      if (bytes.compare(at, key.key.size(), key.key) != 0 || !A.StartsCharacter(at)) continue;
+      if (bytes[equals - 1] != name[name.size() - 2] || bytes[at] != name[0]) continue;
+      if (bytes.compare(at, name.size(), name) != 0 || !A.StartsCharacter(at)) continue;
+      const FieldKey key = AsRead(keys[k], reading);
       if (key.place == KeyPlace::kFirstCharacterOnly && at != 0) continue;
       if (key.place == KeyPlace::kWholeKey && at != 0 && bytes[at - 1] != ' ') continue;
       std::optional<std::string_view> text;
@@ -130,6 +142,12 @@ void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
       }
     }
   }
+}
+
+// The keys as written.
+template <typename OnValue>
+void ScanFields(const ModelLine& A, const KeyTable& table, OnValue&& onValue) {
+  ScanFields(A, table, Reading::kClassic, std::forward<OnValue>(onValue));
 }
 
 }  // namespace korvel::conv

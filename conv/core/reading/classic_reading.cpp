@@ -11,7 +11,6 @@ namespace {
 class Classic final : public ReadingPolicy {
  public:
   Reading reading() const override { return Reading::kClassic; }
-  ReadingRules RulesFor(ModelRead&) const override { return {Reading::kClassic, nullptr}; }
   ListInput ItemsOf(DeclarationWatch& declared, ContinuedLines&) const override {
     return ListInput(declared, ListInput::Commas::kSplit);
   }

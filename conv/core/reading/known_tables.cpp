@@ -8,27 +8,25 @@
 namespace korvel::conv {
 namespace {
 
-constexpr unsigned kClassic = ReadingBit(Reading::kClassic);
-constexpr unsigned kModern = ReadingBit(Reading::kModern);
-constexpr unsigned kBoth = kClassic | kModern;
+constexpr KnownTable::Readings kClassic{true, false}, kModern{false, true}, kBoth{true, true};
 
 void DesignConcrete(PassState& pass, const ModelLine& A) { ReadConcrete(A, pass.read.tables.sectionInfo); }
 
 void FrameSections(PassState& pass, const ModelLine& A) {
-  ReadFSectionProp(A, pass.read.tables.frameSections, pass.read.tables.sectionInfo, pass.rules);
+  ReadFSectionProp(A, pass.read.tables.frameSections, pass.read.tables.sectionInfo, pass.records);
 }
 
-void SectionShapes(PassState& pass, const ModelLine& A) { ReadSectionShape(A, pass.read.survey.shapeOf, pass.rules); }
+void SectionShapes(PassState& pass, const ModelLine& A) { ReadSectionShape(A, pass.read.survey.shapeOf, pass.records); }
 
 void SectionMaterial(PassState& pass, const ModelLine& A) { ReadSectionMaterial(A, pass.links); }
 
 void ConcreteColumns(PassState& pass, const ModelLine& A) {
-  ReadColumnProp(A, pass.read.tables.frameSections, pass.read.tables.sectionInfo, pass.rules);
+  ReadColumnProp(A, pass.read.tables.frameSections, pass.read.tables.sectionInfo, pass.records);
 }
 
 void SectionRebar(PassState& pass, const ModelLine& A) { ReadSectionRebar(A, pass.links); }
 
-void AreaSections(PassState& pass, const ModelLine& A) { ReadAreaProp(A, pass.read.tables.areaSections, pass.rules); }
+void AreaSections(PassState& pass, const ModelLine& A) { ReadAreaProp(A, pass.read.tables.areaSections, pass.records); }
 
 void AddJoint(PassState& pass, const Joint& joint, const RecordNotes& notes) {
   if (notes.coordinatesMissing) {
@@ -76,25 +74,25 @@ void ModernJoints(PassState& pass, const ModelLine& A) {
 
 void Frames(PassState& pass, const ModelLine& A) {
   Frame frame;
-  const RecordNotes notes = ReadFrameCon(A, frame, pass.rules);
+  const RecordNotes notes = ReadFrameCon(A, frame, pass.records);
   pass.AddElement(pass.read.tables.frames, frame, LogEntry::kFrame, notes);
 }
 
 void Areas(PassState& pass, const ModelLine& A) {
   Area area;
-  const RecordNotes notes = ReadAreaCon(A, area, pass.rules);
+  const RecordNotes notes = ReadAreaCon(A, area, pass.records);
   pass.AddElement(pass.read.tables.areas, area, LogEntry::kArea, notes);
 }
 
 void FrameAssignments(PassState& pass, const ModelLine& A) {
   SectionAssignment assignment;
-  pass.NoteLabel(ReadFrameSection(A, pass.read.tables.frameSections, assignment, pass.rules));
+  pass.NoteLabel(ReadFrameSection(A, pass.read.tables.frameSections, assignment, pass.records));
   pass.Assign(pass.read.tables.frames, assignment, LogEntry::kFrameAssignment);
 }
 
 void AreaAssignments(PassState& pass, const ModelLine& A) {
   SectionAssignment assignment;
-  pass.NoteLabel(ReadAreaSection(A, pass.read.tables.areaSections, assignment, pass.rules));
+  pass.NoteLabel(ReadAreaSection(A, pass.read.tables.areaSections, assignment, pass.records));
   pass.Assign(pass.read.tables.areas, assignment, LogEntry::kAreaAssignment);
 }
 

@@ -14,14 +14,14 @@ namespace korvel::conv {
 
 struct PassState;
 
-constexpr unsigned ReadingBit(Reading reading) { return 1u << static_cast<unsigned>(reading); }
-
 struct KnownTable {
   std::string_view title;
-  unsigned readings;  // ReadingBit of each reading that knows the table
+  struct Readings {
+    bool classic, modern;
+  } knownTo;
   void (*read)(PassState& pass, const ModelLine& record);
 
-  bool KnownTo(Reading reading) const { return (readings & ReadingBit(reading)) != 0; }
+  bool KnownTo(Reading reading) const { return reading == Reading::kModern ? knownTo.modern : knownTo.classic; }
 };
 
 std::span<const KnownTable> KnownTables();

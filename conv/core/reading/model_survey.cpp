@@ -21,14 +21,13 @@ std::string_view FirstValue(std::string_view bytes) {
 
 }  // namespace
 
-void ReadSectionShape(const ModelLine& A, ByName<std::string>& shapeOf, const ReadingRules& rules) {
+void ReadSectionShape(const ModelLine& A, ByName<std::string>& shapeOf, const RecordReading& reading) {
   // The name as the frame section readers take it; the shape wherever it ends.
-  static const KeyTable classic{{"SectionName=", ValueKind::kText},
-                                {"Shape=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
-  static const KeyTable modern = ModernKeys(classic);
+  static const KeyTable keys{{"SectionName=", ValueKind::kText},
+                             {"Shape=", ValueKind::kText, KeyPlace::kWholeKey, ValueEnd::kBlankOrEndOfLine}};
   std::string_view name, shape;
   bool shaped = false;
-  ScanFields(A, rules.reading == Reading::kModern ? modern : classic, [&](std::size_t k, const FieldValue& value) {
+  ScanFields(A, keys, reading.reading(), [&](std::size_t k, const FieldValue& value) {
     if (k == 0) {
       name = value.text;
     } else {
@@ -61,7 +60,7 @@ void LeftOutTables::Header(const ModelLine& line, std::size_t titleAt, bool open
   }
 }
 
-void LeftOutTables::Record(const ModelLine& line, const ReadingRules& rules, ConversionResult& result,
+void LeftOutTables::Record(const ModelLine& line, const RecordReading& reading, ConversionResult& result,
                            ModelSurvey& survey) {
   if (open_ == kNone) return;
   if (open_ == kPending) {
@@ -71,12 +70,12 @@ void LeftOutTables::Record(const ModelLine& line, const ReadingRules& rules, Con
   LeftOutElements& elements = result.leftOut[open_];
   if (elements.count++ == 0) elements.first = ModelText(FirstValue(line.bytes()));
   if (!survey.keepPlaces) return;
-  static const ReaderKeys keys{{"JointI="}, {"JointJ="}};
+  static const KeyTable keys{{"JointI="}, {"JointJ="}};
   double joints[2] = {0, 0};
   int found = 0;
   RecordNotes notes;
-  ScanFields(line, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
-    joints[k] = ReadLabel(value, ElementKind::kJoint, rules, notes);
+  ScanFields(line, keys, reading.reading(), [&](std::size_t k, const FieldValue& value) {
+    joints[k] = reading.Label(value, ElementKind::kJoint, notes);
     found |= 1 << k;
   });
   if (found == 0b11) survey.leftOutLines.push_back({open_, joints[0], joints[1]});

@@ -44,7 +44,7 @@ struct ModelSurvey {
 };
 
 // "FRAME SECTION PROPERTIES 01 - GENERAL": the section's Shape=.
-void ReadSectionShape(const ModelLine& A, ByName<std::string>& shapeOf, const ReadingRules& rules);
+void ReadSectionShape(const ModelLine& A, ByName<std::string>& shapeOf, const RecordReading& reading);
 
 // The "CONNECTIVITY - …" tables that out.txt leaves out: which kind a header
 // opens ("" for none), and each record of an open one counted.
@@ -54,7 +54,7 @@ class LeftOutTables {
   // reading opened a table of its own on it.
   void Header(const ModelLine& line, std::size_t titleAt, bool opensKnown, ConversionResult& result);
   void Close() { open_ = kNone; }
-  void Record(const ModelLine& line, const ReadingRules& rules, ConversionResult& result, ModelSurvey& survey);
+  void Record(const ModelLine& line, const RecordReading& reading, ConversionResult& result, ModelSurvey& survey);
 
  private:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1), kPending = kNone - 1;

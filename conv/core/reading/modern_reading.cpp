@@ -97,7 +97,6 @@ bool AssignFound(ElementTable<Element>& table, const LoggedAssignment& assignmen
 class Modern final : public ReadingPolicy {
  public:
   Reading reading() const override { return Reading::kModern; }
-  ReadingRules RulesFor(ModelRead& read) const override { return {Reading::kModern, &read.names}; }
   ListInput ItemsOf(DeclarationWatch&, ContinuedLines& joined) const override {
     return ListInput(joined, ListInput::Commas::kKeep);
   }

@@ -23,8 +23,6 @@ class ReadingPolicy {
   virtual ~ReadingPolicy() = default;
 
   virtual Reading reading() const = 0;
-  // How the table readers read a record.
-  virtual ReadingRules RulesFor(ModelRead& read) const = 0;
   // The items of the model: `declared` passes its lines as they are, `joined`
   // with " _" continuations joined.
   virtual ListInput ItemsOf(DeclarationWatch& declared, ContinuedLines& joined) const = 0;

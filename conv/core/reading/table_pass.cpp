@@ -116,7 +116,7 @@ void NoteWholeModelSuspects(PassState& pass) {
 
 void PassState::NoteLabel(const RecordNotes& notes) {
   if (notes.nonNumericLabel.empty()) return;
-  if (!rules.names) {
+  if (records.reading() == Reading::kClassic) {
     std::string key(1, static_cast<char>(notes.nonNumericKind));
     key += notes.nonNumericLabel;
     if (!nonNumericLabels.insert(std::move(key)).second) return;  // a name counts once, however often it stands
@@ -149,7 +149,7 @@ void TablePass::Handle(const ModelLine& line, int lineNumber) {
     return;
   }
   state_.lineNumber = lineNumber;
-  leftOut_.Record(line, state_.rules, state_.read.result, state_.read.survey);
+  leftOut_.Record(line, state_.records, state_.read.result, state_.read.survey);
   bool inTable = false;
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     if (!open_[t]) continue;

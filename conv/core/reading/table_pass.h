@@ -19,7 +19,7 @@ namespace korvel::conv {
 // being read.
 struct PassState {
   PassState(ModelRead& read, const ReadingPolicy& reading)
-      : read(read), reading(reading), rules(reading.RulesFor(read)) {}
+      : read(read), reading(reading), records(reading.reading(), read.names) {}
 
   template <typename Element>
   void AddElement(ElementTable<Element>& table, const Element& element, LogEntry entry, const RecordNotes& notes) {
@@ -54,8 +54,8 @@ struct PassState {
 
   ModelRead& read;
   const ReadingPolicy& reading;
-  ReadingRules rules;
-  SectionLinks links;  // the modern reading's
+  RecordReading records;  // how the readers read a record
+  SectionLinks links;     // the modern reading's
   std::vector<bool> unnamedFrames, unnamedAreas;
   int lineNumber = 0;
   // The classic reading's labels that are not numbers, each kind's once

@@ -42,12 +42,18 @@ std::pair<double, double> CosSinOfDegrees(double degrees) {
 
 }  // namespace
 
-double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& rules, RecordNotes& notes) {
-  if (!rules.names) {
+const RecordReading& RecordReading::Classic() {
+  static ElementNames none;
+  static const RecordReading classic(Reading::kClassic, none);
+  return classic;
+}
+
+double RecordReading::Label(const FieldValue& value, ElementKind kind, RecordNotes& notes) const {
+  if (reading_ == Reading::kClassic) {
     CheckLabel(value, kind, notes);
     return value.number;
   }
-  const double label = rules.names->Label(kind, value.text, value.number);
+  const double label = names_.Label(kind, value.text, value.number);
   if (std::isnan(label) && notes.nonNumericLabel.empty()) {
     notes.nonNumericLabel = value.text;
     notes.nonNumericKind = kind;
@@ -77,27 +83,27 @@ RecordNotes ReadJoint(const ModelLine& A, Joint& joint) {
 
 RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& names) {
   enum { kJoint, kSystem, kType, kXorR, kY, kZ, kT, kGlobalX, kGlobalY, kGlobalZ, kKeyCount };
-  static const KeyTable keys = ModernKeys({{"Joint=", ValueKind::kLabel},
-                                           {"CoordSys=", ValueKind::kText},
-                                           {"CoordType=", ValueKind::kText},
-                                           {"XorR="},
-                                           {"Y="},
-                                           {"Z="},
-                                           {"T="},
-                                           {"GlobalX="},
-                                           {"GlobalY="},
-                                           {"GlobalZ="}});
-  const ReadingRules rules{Reading::kModern, &names};
+  static const KeyTable keys{{"Joint=", ValueKind::kLabel},
+                             {"CoordSys=", ValueKind::kText},
+                             {"CoordType=", ValueKind::kText},
+                             {"XorR="},
+                             {"Y="},
+                             {"Z="},
+                             {"T="},
+                             {"GlobalX="},
+                             {"GlobalY="},
+                             {"GlobalZ="}};
+  const RecordReading modern(Reading::kModern, names);
   std::optional<double> number[kKeyCount];
   std::string_view system = "GLOBAL", type = "Cartesian";
   RecordNotes notes;
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+  ScanFields(A, keys, Reading::kModern, [&](std::size_t k, const FieldValue& value) {
     if (k == kSystem) {
       system = value.text;
     } else if (k == kType) {
       type = value.text;
     } else {
-      number[k] = k == kJoint ? ReadLabel(value, ElementKind::kJoint, rules, notes) : value.number;
+      number[k] = k == kJoint ? modern.Label(value, ElementKind::kJoint, notes) : value.number;
     }
   });
   joint.label = number[kJoint].value_or(0);
@@ -125,29 +131,29 @@ RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& name
   return notes;
 }
 
-RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& rules) {
-  static const ReaderKeys keys{
+RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const RecordReading& reading) {
+  static const KeyTable keys{
       {"Frame=", ValueKind::kLabel}, {"JointI=", ValueKind::kLabel}, {"JointJ=", ValueKind::kLabel}};
   double* const fields[] = {&frame.label, &frame.jointI, &frame.jointJ};
   RecordNotes notes;
-  ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
-    *fields[k] = ReadLabel(value, k == 0 ? ElementKind::kFrame : ElementKind::kJoint, rules, notes);
+  ScanFields(A, keys, reading.reading(), [&](std::size_t k, const FieldValue& value) {
+    *fields[k] = reading.Label(value, k == 0 ? ElementKind::kFrame : ElementKind::kJoint, notes);
   });
   return notes;
 }
 
-RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rules) {
+RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const RecordReading& reading) {
   enum { kArea, kJoint1, kJoint2, kJoint3, kJoint4, kAreaArea, kVolume };
-  static const ReaderKeys keys{{"Area=", ValueKind::kLabel, KeyPlace::kFirstCharacterOnly},
-                               {"Joint1=", ValueKind::kLabel},
-                               {"Joint2=", ValueKind::kLabel},
-                               {"Joint3=", ValueKind::kLabel},
-                               {"Joint4=", ValueKind::kLabel},
-                               {"AreaArea="},
-                               {"Volume="}};
+  static const KeyTable keys{{"Area=", ValueKind::kLabel, KeyPlace::kFirstCharacterOnly},
+                             {"Joint1=", ValueKind::kLabel},
+                             {"Joint2=", ValueKind::kLabel},
+                             {"Joint3=", ValueKind::kLabel},
+                             {"Joint4=", ValueKind::kLabel},
+                             {"AreaArea="},
+                             {"Volume="}};
   double surface = 0;
   RecordNotes notes;
-  ScanFields(A, keys.For(rules), [&](std::size_t k, const FieldValue& value) {
+  ScanFields(A, keys, reading.reading(), [&](std::size_t k, const FieldValue& value) {
     if (k == kAreaArea) {
       surface = value.number;
     } else if (k == kVolume) {
@@ -156,7 +162,7 @@ RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rule
       area.thickness = thickness;
     } else {
       (k == kArea ? area.label : area.joints[k - kJoint1]) =
-          ReadLabel(value, k == kArea ? ElementKind::kArea : ElementKind::kJoint, rules, notes);
+          reading.Label(value, k == kArea ? ElementKind::kArea : ElementKind::kJoint, notes);
     }
   });
   return notes;

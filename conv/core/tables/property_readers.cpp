@@ -10,11 +10,12 @@ namespace {
 
 // The two frame section property readers: the name's row gets its number and
 // the line's two values in their members.
-void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, double FrameSectionRow::*first,
-                                double FrameSectionRow::*second, SectionNames& FrameSection, SectionInfo& sectionInfo) {
+void ReadFrameSectionProperties(const ModelLine& A, const KeyTable& keys, Reading reading,
+                                double FrameSectionRow::*first, double FrameSectionRow::*second,
+                                SectionNames& FrameSection, SectionInfo& sectionInfo) {
   std::string_view name;
   double values[2] = {0, 0};
-  ScanFields(A, keys, [&](std::size_t k, const FieldValue& value) {
+  ScanFields(A, keys, reading, [&](std::size_t k, const FieldValue& value) {
     if (k == 0) {
       name = value.text;
     } else {
@@ -47,23 +48,24 @@ void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo) {
 }
 
 void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
-                      const ReadingRules& rules) {
+                      const RecordReading& reading) {
   // Whole keys keep "CGOffset3=" from being taken for "t3=" in a joined record.
-  static const ReaderKeys keys{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
-  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::t3, &FrameSectionRow::t2, FrameSection, sectionInfo);
-}
-
-void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
-                    const ReadingRules& rules) {
-  static const ReaderKeys keys{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
-  ReadFrameSectionProperties(A, keys.For(rules), &FrameSectionRow::cover, &FrameSectionRow::barSize, FrameSection,
+  static const KeyTable keys{{"SectionName=", ValueKind::kText}, {"t3="}, {"t2="}};
+  ReadFrameSectionProperties(A, keys, reading.reading(), &FrameSectionRow::t3, &FrameSectionRow::t2, FrameSection,
                              sectionInfo);
 }
 
-void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection, const ReadingRules& rules) {
-  static const ReaderKeys keys{{"Section=", ValueKind::kText}};
+void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
+                    const RecordReading& reading) {
+  static const KeyTable keys{{"SectionName=", ValueKind::kText}, {"Cover="}, {"BarSize="}};
+  ReadFrameSectionProperties(A, keys, reading.reading(), &FrameSectionRow::cover, &FrameSectionRow::barSize,
+                             FrameSection, sectionInfo);
+}
+
+void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection, const RecordReading& reading) {
+  static const KeyTable keys{{"Section=", ValueKind::kText}};
   std::string_view name;
-  ScanFields(A, keys.For(rules), [&](std::size_t, const FieldValue& value) { name = value.text; });
+  ScanFields(A, keys, reading.reading(), [&](std::size_t, const FieldValue& value) { name = value.text; });
   AreaSection.FindOrAddSection(name);
 }
 

@@ -4,7 +4,6 @@
 // between calls; number values beyond the range of a double throw
 // OverflowError.
 
-#include <initializer_list>
 #include <string_view>
 
 #include "conv/core/input/field_scanner.h"
@@ -15,27 +14,6 @@
 
 namespace korvel::conv {
 
-// How the readers read a record. The classic reading matches keys also as
-// the tail of longer ones, ends values at a blank and reads labels as
-// numbers. The modern one reads the keys of ModernKeys and numbers element
-// names in `names`.
-struct ReadingRules {
-  Reading reading = Reading::kClassic;
-  ElementNames* names = nullptr;  // the modern reading's
-};
-
-// A reader's keys as each reading matches them.
-class ReaderKeys {
- public:
-  ReaderKeys(std::initializer_list<FieldKey> keys) : classic_(keys), modern_(ModernKeys(classic_)) {}
-  const KeyTable& For(const ReadingRules& rules) const {
-    return rules.reading == Reading::kModern ? modern_ : classic_;
-  }
-
- private:
-  KeyTable classic_, modern_;
-};
-
 // What a reader noticed besides its values, for the warnings.
 struct RecordNotes {
   std::string_view nonNumericLabel;                  // the first label that is not a number
@@ -43,9 +21,25 @@ struct RecordNotes {
   bool coordinatesMissing = false;                   // a joint the reading could not place
 };
 
-// The label of a value of `kind`: its number (noting a label that is not a
-// number), or in the modern reading the mark of its name.
-double ReadLabel(const FieldValue& value, ElementKind kind, const ReadingRules& rules, RecordNotes& notes);
+// How a reading reads a record: its keys as AsRead gives them, and its
+// labels. The classic reading reads labels as numbers and notes the first
+// one that is not; the modern one numbers element names in the model's
+// table of names.
+class RecordReading {
+ public:
+  RecordReading(Reading reading, ElementNames& names) : reading_(reading), names_(names) {}
+  // The classic reading, which numbers no names.
+  static const RecordReading& Classic();
+
+  Reading reading() const { return reading_; }
+  // The label of a value of `kind`: its number (noting a label that is not a
+  // number), or in the modern reading the mark of its name.
+  double Label(const FieldValue& value, ElementKind kind, RecordNotes& notes) const;
+
+ private:
+  Reading reading_;
+  ElementNames& names_;
+};
 
 // An assignment line: the element label and the section number of the named
 // section (0 when the name found the table full).
@@ -64,27 +58,28 @@ RecordNotes ReadJoint(const ModelLine& A, Joint& joint);
 // system (T= for the angle of a cylindrical one).
 RecordNotes ReadModernJoint(const ModelLine& A, Joint& joint, ElementNames& names);
 // "CONNECTIVITY - FRAME"
-RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const ReadingRules& rules = {});
+RecordNotes ReadFrameCon(const ModelLine& A, Frame& frame, const RecordReading& reading = RecordReading::Classic());
 // "CONNECTIVITY - AREA": the label only as the line's first item (so the tail
 // of "AreaArea=" is never taken for it); thickness = Volume / AreaArea, the
 // AreaArea read so far, and 0 while that is 0.
-RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const ReadingRules& rules = {});
+RecordNotes ReadAreaCon(const ModelLine& A, Area& area, const RecordReading& reading = RecordReading::Classic());
 
 // "FRAME SECTION ASSIGNMENTS" and "AREA SECTION ASSIGNMENTS".
 RecordNotes ReadFrameSection(const ModelLine& A, SectionNames& FrameSection, SectionAssignment& assignment,
-                             const ReadingRules& rules = {});
+                             const RecordReading& reading = RecordReading::Classic());
 RecordNotes ReadAreaSection(const ModelLine& A, SectionNames& AreaSection, SectionAssignment& assignment,
-                            const ReadingRules& rules = {});
+                            const RecordReading& reading = RecordReading::Classic());
 
 // "MATERIAL PROPERTIES 04 - DESIGN CONCRETE": Fc and RebarFy for every row.
 void ReadConcrete(const ModelLine& A, SectionInfo& sectionInfo);
 // "FRAME SECTION PROPERTIES 01 - GENERAL": t2 and t3.
 void ReadFSectionProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
-                      const ReadingRules& rules = {});
+                      const RecordReading& reading = RecordReading::Classic());
 // "FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN": Cover and BarSize.
 void ReadColumnProp(const ModelLine& A, SectionNames& FrameSection, SectionInfo& sectionInfo,
-                    const ReadingRules& rules = {});
+                    const RecordReading& reading = RecordReading::Classic());
 // "AREA SECTION PROPERTIES": registers the name.
-void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection, const ReadingRules& rules = {});
+void ReadAreaProp(const ModelLine& A, SectionNames& AreaSection,
+                  const RecordReading& reading = RecordReading::Classic());
 
 }  // namespace korvel::conv
