@@ -84,15 +84,25 @@ std::string Cp936ToUtf8ForDisplay(std::string_view cp936) {
   }
 }
 
-std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes) {
-  std::size_t whole = 0;
-  for (std::size_t i = 0; i < cp936.size() && i < bytes;) {
-    const auto c = static_cast<unsigned char>(cp936[i]);
-    i += c >= 0x81 && c <= 0xFE ? 2 : 1;
-    if (i > bytes || i > cp936.size()) break;
-    whole = i;
+std::string Shortened(std::string_view text, std::size_t bytes, Encoding encoding, std::string_view mark) {
+  if (text.size() <= bytes) return std::string(text);
+  std::size_t cut = 0;
+  if (encoding == Encoding::kUtf8) {
+    // Step back over continuation bytes to the start of a character.
+    cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  } else {
+    // A lead byte 0x81-0xFE takes the next byte with it.
+    for (std::size_t i = 0; i < bytes;) {
+      const auto c = static_cast<unsigned char>(text[i]);
+      i += c >= 0x81 && c <= 0xFE ? 2 : 1;
+      if (i > bytes) break;
+      cut = i;
+    }
   }
-  return whole;
+  std::string shortened(text.substr(0, cut));
+  shortened += mark;
+  return shortened;
 }
 
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t at) {

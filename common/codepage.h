@@ -15,9 +15,11 @@ std::string Cp936ToUtf8(std::string_view cp936);
 // that are no GBK text, its ASCII with every other byte shown as "?".
 std::string Cp936ToUtf8ForDisplay(std::string_view cp936);
 
-// The length of the longest beginning of `cp936` of at most `bytes` bytes
-// that does not end inside a double-byte character.
-std::size_t Cp936PrefixLength(std::string_view cp936, std::size_t bytes);
+// A text shortened for a message: whole when it holds at most `bytes` bytes,
+// otherwise its longest beginning that fits and does not end inside a
+// character of its encoding, followed by `mark`.
+enum class Encoding { kUtf8, kCp936 };
+std::string Shortened(std::string_view text, std::size_t bytes, Encoding encoding, std::string_view mark);
 
 // The length of the well-formed UTF-8 character that starts at text[at] (no
 // surrogate, no overlong form), 0 where none does.

@@ -1,5 +1,7 @@
 #include "common/error.h"
 
+#include "common/codepage.h"
+
 namespace korvel {
 namespace {
 constexpr std::size_t kExcerptBytes = 60;
@@ -21,12 +23,6 @@ Error LineError(std::string_view kind, std::string_view name, int line, std::str
   return Error(Named(kind, name) + " 第 " + std::to_string(line) + " 行：" + std::string(reason));
 }
 
-std::string Excerpt(std::string_view text) {
-  if (text.size() <= kExcerptBytes) return std::string(text);
-  std::size_t cut = kExcerptBytes;
-  // Never end inside a UTF-8 character: step back over continuation bytes.
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "…";
-}
+std::string Excerpt(std::string_view text) { return Shortened(text, kExcerptBytes, Encoding::kUtf8, "…"); }
 
 }  // namespace korvel

@@ -34,6 +34,16 @@ TEST(Codepage, SingleByteThatGrowsToThreeIsConvertedNotShownAsUnknown) {
   EXPECT_EQ(Cp936ToUtf8ForDisplay(std::string(6, '\x80')), "€€€€€€");
 }
 
+// Whole up to the limit, then cut on a character of its encoding and marked.
+TEST(Codepage, ShortenedTextsNeverEndInsideACharacter) {
+  EXPECT_EQ(Shortened("abcd", 4, Encoding::kUtf8, "…"), "abcd");
+  EXPECT_EQ(Shortened("abcde", 4, Encoding::kUtf8, "…"), "abcd…");
+  EXPECT_EQ(Shortened("a梁柱", 5, Encoding::kUtf8, "…"), "a梁…") << "3-byte characters";
+  EXPECT_EQ(Shortened("a\xC1\xBA\xD6\xF9", 4, Encoding::kCp936, "..."), "a\xC1\xBA...") << "2-byte characters";
+  EXPECT_EQ(Shortened("ab\xC1\xBA\xD6", 4, Encoding::kCp936, ""), "ab\xC1\xBA");
+  EXPECT_EQ(Excerpt(std::string(61, 'x')), std::string(60, 'x') + "…");
+}
+
 TEST(Codepage, TextWithoutAGbkFormIsAnError) {
   EXPECT_THROW(Utf8ToCp936("\xF0\x9F\x98\x80"), Error);  // an emoji
 }

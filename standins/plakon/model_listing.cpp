@@ -13,10 +13,7 @@ namespace {
 // section list holds it whole.
 constexpr std::size_t kNameInElementLine = 40;
 
-std::string ShortName(const std::string& name) {
-  if (name.size() <= kNameInElementLine) return name;
-  return name.substr(0, Cp936PrefixLength(name, kNameInElementLine)) + "...";
-}
+std::string ShortName(const std::string& name) { return Shortened(name, kNameInElementLine, Encoding::kCp936, "..."); }
 
 // The section's name by its number, as the model file numbers it.
 template <typename Names, typename NameOf>

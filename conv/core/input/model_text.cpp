@@ -8,12 +8,11 @@ constexpr std::size_t kQuotedBytes = 40;
 }
 
 std::string ModelText(std::string_view cp936) {
-  const bool cut = cp936.size() > kQuotedBytes;
-  // Never end inside a double-byte character: drop a lone lead byte.
-  const std::string_view shown = cp936.substr(0, Cp936PrefixLength(cp936, kQuotedBytes));
+  // The mark is added once the text is UTF-8.
+  std::string visible = Shortened(cp936, kQuotedBytes, Encoding::kCp936, "");
+  const bool cut = visible.size() < cp936.size();
   // A control character could end the message (NUL) or steer the terminal
   // (ESC); it is never part of a double-byte character.
-  std::string visible(shown);
   for (char& c : visible) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   }
