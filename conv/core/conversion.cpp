@@ -17,7 +17,8 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesy
   OutputFolder outputs(folder);
   const auto read = ReadModel(input, options);
   if (!read->stop) input.file().CheckUnchanged();  // a stopped read keeps its log first
-  ConversionResult result = WriteOutputs(*read, outputs);
+  FolderTarget target(outputs);
+  ConversionResult result = WriteOutputs(*read, target);
   if (options.startTool) {
     result.toolStartTried = true;
     result.toolStart = StartProgram(kToolName, {}, folder);
@@ -28,7 +29,8 @@ ConversionResult SAP2KREAD(const std::filesystem::path& model, const std::filesy
 ConversionResult ConvertInMemory(std::string_view model, const ConversionOptions& options, ConvertedFiles& files) {
   ModelTextInput input(model, "model.s2k");
   RefuseWithoutTables(input, options.reading);
-  return WriteOutputs(*ReadModel(input, options), files);
+  MemoryTarget target(files);
+  return WriteOutputs(*ReadModel(input, options), target);
 }
 
 }  // namespace korvel::conv

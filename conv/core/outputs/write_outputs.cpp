@@ -37,80 +37,90 @@ void RefuseUnwritableOutputs(const std::filesystem::path& folder) {
   for (const char* output : kOutputNames) RefuseUnlessReplaceable(folder / output);
 }
 
-ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder) {
-  ListWriter log(folder.log);
+void FolderTarget::KeepStoppedLog() {
+  log_.Flush();
+  folder_.log.Commit();
+}
+
+void FolderTarget::PrepareModel(const ModelTables& tables) {
+  model_ = WriteModelFile(folder_.path / kModelFileName, tables);
+}
+
+void FolderTarget::PrepareLabels(const ElementNames* names) {
+  log_.Flush();
+  if (names) labels_ = WriteLabelFile(folder_.path / kLabelFileName, *names);
+}
+
+void FolderTarget::PlaceAllButModel() {
+  if (labels_) {
+    labels_->Commit();
+  } else {
+    RemoveLabelFile(folder_.path);
+  }
+  folder_.log.Flush();
+}
+
+void FolderTarget::PlaceModel() {
+  model_->Commit();
+  folder_.log.Commit();
+}
+
+Error FolderTarget::FailedBeforeModel(const std::exception& e) const { return KeptModelFile(folder_.path, e); }
+
+void MemoryTarget::PrepareModel(const ModelTables& tables) {
+  ListWriter model;
+  WriteModelLines(model, tables);
+  files_.model = model.Lines();
+}
+
+void MemoryTarget::PrepareLabels(const ElementNames* names) {
+  ListWriter labels;
+  if (names) WriteLabelLines(labels, *names);
+  files_.labels = labels.Lines();
+}
+
+ConversionResult WriteOutputs(const ModelRead& read, OutputTarget& target) {
+  ListWriter& log = target.log();
+  WriteProgressLines(log, read.progress, read.tables);
   if (read.stop) {
-    WriteProgressLines(log, read.progress, read.tables);
-    log.Flush();
-    folder.log.Commit();
+    target.KeepStoppedLog();
     std::rethrow_exception(read.stop);
   }
 
-  // out.txt is written on a second core while the log is completed; the
+  // out.txt is formatted on a second core while the log is completed; the
   // geometry is checked there too, once out.txt is formatted. Every other
-  // output is complete (labels.txt replaced or removed, the log handed to the
-  // system) before out.txt replaces the old one, so a failure on the way
-  // leaves out.txt as it was.
-  std::unique_ptr<OutputFile> modelFile;
+  // output is in place before out.txt replaces the old one, so a failure on
+  // the way leaves out.txt as it was.
   std::exception_ptr modelFailure;
   GeometryFindings geometry;
   std::thread modelWriter([&] {
     try {
-      modelFile = WriteModelFile(folder.path / kModelFileName, read.tables);
+      target.PrepareModel(read.tables);
       geometry = CheckGeometry(read.tables, read.names, false);
     } catch (...) {
       modelFailure = std::current_exception();
     }
   });
   try {
-    std::unique_ptr<OutputFile> labelFile;
     try {
-      WriteProgressLines(log, read.progress, read.tables);
       WriteSectionDump(log, read.tables);
-      log.Flush();
-      if (read.names.count() > 0) labelFile = WriteLabelFile(folder.path / kLabelFileName, read.names);
+      target.PrepareLabels(read.names.count() > 0 ? &read.names : nullptr);
     } catch (...) {
       modelWriter.join();
       throw;
     }
     modelWriter.join();
     if (modelFailure) std::rethrow_exception(modelFailure);
-    if (labelFile) {
-      labelFile->Commit();
-    } else {
-      RemoveLabelFile(folder.path);
-    }
-    folder.log.Flush();
+    target.PlaceAllButModel();
   } catch (const std::bad_alloc&) {
     throw;
   } catch (const std::exception& e) {
-    throw KeptModelFile(folder.path, e);
+    throw target.FailedBeforeModel(e);
   }
-  modelFile->Commit();
-  folder.log.Commit();
+  target.PlaceModel();
   ConversionResult result = read.result;
   geometry.Into(result);
-  result.unlockedFolder = !folder.log.locked();
-  return result;
-}
-
-ConversionResult WriteOutputs(const ModelRead& read, ConvertedFiles& files) {
-  ListWriter log;
-  WriteProgressLines(log, read.progress, read.tables);
-  if (read.stop) {
-    files.log = log.Lines();
-    std::rethrow_exception(read.stop);
-  }
-  WriteSectionDump(log, read.tables);
-  files.log = log.Lines();
-  ListWriter model;
-  WriteModelLines(model, read.tables);
-  files.model = model.Lines();
-  ListWriter labels;
-  WriteLabelLines(labels, read.names);
-  files.labels = labels.Lines();
-  ConversionResult result = read.result;
-  CheckGeometry(read.tables, read.names, false).Into(result);
+  result.unlockedFolder = !target.locked();
   return result;
 }
 

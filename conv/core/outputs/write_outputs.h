@@ -4,9 +4,13 @@
 // of a double leaves a log of what came before it, "out.txt" and "labels.txt"
 // as they were, and its error is thrown.
 
+#include <exception>
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "common/error.h"
+#include "common/list_writer.h"
 #include "common/output_file.h"
 #include "conv/core/outputs/outputs.h"
 #include "conv/core/reading/model_read.h"
@@ -34,17 +38,76 @@ struct OutputFolder {
 // conversion would remove it.
 void RefuseUnwritableOutputs(const std::filesystem::path& folder);
 
-// Writes debug.txt and out.txt into the folder, and labels.txt for a model
-// that names elements (an older one and its temporaries are removed
-// otherwise). out.txt replaces the old file last, once the log is complete
-// and labels.txt replaced or removed; a failure before leaves it as it was
-// and says so. The result tells whether the folder kept its lock.
-ConversionResult WriteOutputs(const ModelRead& read, OutputFolder& folder);
+// Where a conversion's files go, and how each is put in place. The order is
+// WriteOutputs': the log as the model was read, out.txt beside the rest of
+// the log, labels.txt, then everything but out.txt put in place, out.txt last.
+class OutputTarget {
+ public:
+  virtual ~OutputTarget() = default;
+  virtual ListWriter& log() = 0;  // debug.txt as it is written
+  // A read stopped by an error: the log so far is kept, nothing else written.
+  virtual void KeepStoppedLog() = 0;
+  // out.txt formatted, not yet in place; runs beside the log.
+  virtual void PrepareModel(const ModelTables& tables) = 0;
+  // labels.txt formatted for a model that names elements; null: the
+  // conversion has none, and one of an earlier conversion goes.
+  virtual void PrepareLabels(const ElementNames* names) = 0;
+  // Everything but out.txt in place: the log complete, labels.txt replaced
+  // or removed.
+  virtual void PlaceAllButModel() = 0;
+  virtual void PlaceModel() = 0;
+  // The error for a failure before out.txt was replaced, saying what became
+  // of it.
+  virtual Error FailedBeforeModel(const std::exception& e) const = 0;
+  // Whether the target kept others out while it was written.
+  virtual bool locked() const = 0;
+};
 
-// The same files' bytes, kept in memory.
+// Writes the files into a folder. out.txt replaces the old file last; a
+// failure before leaves it as it was and says so. The result tells whether
+// the folder kept its lock.
+class FolderTarget final : public OutputTarget {
+ public:
+  explicit FolderTarget(OutputFolder& folder) : folder_(folder), log_(folder.log) {}
+
+  ListWriter& log() override { return log_; }
+  void KeepStoppedLog() override;
+  void PrepareModel(const ModelTables& tables) override;
+  void PrepareLabels(const ElementNames* names) override;
+  void PlaceAllButModel() override;
+  void PlaceModel() override;
+  Error FailedBeforeModel(const std::exception& e) const override;
+  bool locked() const override { return folder_.log.locked(); }
+
+ private:
+  OutputFolder& folder_;
+  ListWriter log_;
+  std::unique_ptr<OutputFile> model_, labels_;
+};
+
+// The same files' bytes, kept in memory (labels empty for a model that names
+// no element).
 struct ConvertedFiles {
   std::string log, model, labels;  // debug.txt, out.txt and labels.txt
 };
-ConversionResult WriteOutputs(const ModelRead& read, ConvertedFiles& files);
+class MemoryTarget final : public OutputTarget {
+ public:
+  explicit MemoryTarget(ConvertedFiles& files) : files_(files) {}
+
+  ListWriter& log() override { return log_; }
+  void KeepStoppedLog() override { files_.log = log_.Lines(); }
+  void PrepareModel(const ModelTables& tables) override;
+  void PrepareLabels(const ElementNames* names) override;
+  void PlaceAllButModel() override { files_.log = log_.Lines(); }
+  void PlaceModel() override {}
+  Error FailedBeforeModel(const std::exception& e) const override { return Error(e.what()); }
+  bool locked() const override { return true; }
+
+ private:
+  ConvertedFiles& files_;
+  ListWriter log_;
+};
+
+ConversionResult WriteOutputs(const ModelRead& read, OutputTarget& target);
 
 }  // namespace korvel::conv
