@@ -2,7 +2,7 @@
 
 #include "common/output_file.h"
 #include "conv/core/input/model_input.h"
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 #include "conv/core/reading/read_model.h"
 
 namespace korvel::conv {

@@ -7,7 +7,7 @@
 
 #include "common/error.h"
 #include "common/output_file.h"
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 #ifndef _WIN32
 #include "common/tests/recording_program.h"
 #endif

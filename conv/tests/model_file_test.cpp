@@ -11,7 +11,7 @@
 #include "common/error.h"
 #include "common/list_writer.h"
 #include "common/real_format.h"
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 
 namespace korvel::conv {
 namespace {

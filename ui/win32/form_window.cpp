@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/codepage.h"
+#include "common/error.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/input_box.h"
 #include "ui/win32/picture_gdi.h"
@@ -73,7 +74,9 @@ FormWindow::FormWindow(const form::Form& form) : form_(form), dpi_(ScreenDpi()) 
     // The dialog opens in the current folder every time: a name with a folder
     // and no file is where it starts; without one it would prefer the folder
     // last visited by the program.
-    std::wstring start = std::filesystem::current_path().wstring();
+    std::error_code missing;
+    std::wstring start = std::filesystem::current_path(missing).wstring();
+    if (missing) throw Error(kCurrentFolderMissing);
     if (!start.empty() && start.back() != L'\\') start += L'\\';
     wchar_t file[MAX_PATH * 4] = L"";
     start.copy(file, MAX_PATH * 4 - 1);

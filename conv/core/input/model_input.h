@@ -1,4 +1,7 @@
 #pragma once
+// Input, the converter's first stage: the model file, its lines, items and
+// fields, and the reading it declares.
+//
 // Where a conversion reads its model: a file, or bytes already in memory.
 // Each reading starts from the first byte.
 

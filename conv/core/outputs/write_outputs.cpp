@@ -9,7 +9,7 @@
 #include "common/list_writer.h"
 #include "common/output_file.h"
 #include "common/system_reason.h"
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 #include "conv/core/reading/geometry_checks.h"
 
 namespace korvel::conv {

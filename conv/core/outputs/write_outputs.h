@@ -1,8 +1,10 @@
 #pragma once
-// The second stage of a conversion: the files written from what was read,
-// into a folder or into memory. A read stopped by a number beyond the range
-// of a double leaves a log of what came before it, "out.txt" and "labels.txt"
-// as they were, and its error is thrown.
+// Outputs, the last stage: debug.txt, out.txt and labels.txt written, and
+// read back.
+//
+// The files written from what was read, into a folder or into memory. A read
+// stopped by a number beyond the range of a double leaves a log of what came
+// before it, "out.txt" and "labels.txt" as they were, and its error is thrown.
 
 #include <exception>
 #include <filesystem>
@@ -12,7 +14,7 @@
 #include "common/error.h"
 #include "common/list_writer.h"
 #include "common/output_file.h"
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 #include "conv/core/reading/model_read.h"
 
 namespace korvel::conv {

@@ -1,6 +1,9 @@
 #pragma once
-// The first stage of a conversion: the model read into tables by the reading
-// its first declaration (or the choice) asks for.
+// Reading, the third stage: the readings, their passes through the model and
+// what only the whole model shows.
+//
+// The model read into tables by the reading its first declaration (or the
+// choice) asks for.
 
 #include <memory>
 

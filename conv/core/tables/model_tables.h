@@ -1,4 +1,7 @@
 #pragma once
+// Tables, the second stage: what the records of a model fill, and the
+// readers that fill them.
+//
 // The model tables of one conversion: elements in input order, frame section
 // rows by section number, and the section names. They behave like the dense
 // tables of fixed capacity filled with 0 that the file formats were made

@@ -1,4 +1,4 @@
-#include "conv/core/outputs/outputs.h"
+#include "conv/core/outputs/output_files.h"
 
 #include <iterator>
 #include <optional>
