@@ -8,6 +8,7 @@
 #include "common/error.h"
 #include "common/tests/temp_folder.h"
 #include "pre/core/fiber_generator.h"
+#include "pre/core/matcode_reader.h"
 
 namespace korvel::pre {
 namespace {
@@ -79,6 +80,28 @@ TEST(MatcodeFile, AllZeroSectionIsOneThenZeros) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     for (char c : lines[i]) ASSERT_TRUE(c == '0' || c == ',') << "line " << i + 1 << ": " << lines[i];
   }
+}
+
+// Every number of a section, field by field.
+std::vector<double*> Numbers(FiberSection& s) {
+  std::vector<double*> all{&s.LengthY, &s.LengthX, &s.Modulus};
+  for (ConcreteFiber& f : s.Fibers)
+    all.insert(all.end(), {&f.x, &f.y, &f.Area, &f.fc, &f.eps0, &f.sigu, &f.epsu, &f.E0});
+  for (BarFiber& b : s.Bars) all.insert(all.end(), {&b.x, &b.y, &b.As, &b.fy, &b.Es});
+  return all;
+}
+
+std::vector<double> Values(FiberSection s) {
+  std::vector<double> values;
+  for (const double* field : Numbers(s)) values.push_back(*field);
+  return values;
+}
+
+TEST(MatcodeFile, EveryNumberWrittenReadsBackIntoItsOwnField) {
+  FiberSection written;
+  int n = 0;
+  for (double* field : Numbers(written)) *field = ++n % 2 ? n * 1.25 : n * -1.5;
+  EXPECT_EQ(Values(ReadMatcodeFile(MatcodeText(written))), Values(written));
 }
 
 TEST(MatcodeFile, MatchesTheGoldenFileByteForByte) {

@@ -14,15 +14,6 @@ using test_support::TempFolder;
 
 const std::string kGolden = TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt");
 
-TEST(SolverJob, ReadsTheMaterialCodeFileBack) {
-  const pre::FiberSection s = pre::ReadMatcodeFile(kGolden);
-  EXPECT_EQ(s.LengthX, 400);
-  EXPECT_EQ(s.LengthY, 600);
-  EXPECT_EQ(s.Fibers[7].Area, 10400);
-  EXPECT_EQ(s.Bars[3].As, 201.06);
-  EXPECT_EQ(s.Bars[3].Es, 195000);
-}
-
 TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   const std::string log = JobLog("frame1", 12, pre::ReadMatcodeFile(kGolden));
   EXPECT_NE(log.find("Job: frame1 (frame1.dat, 12 bytes)\r\n"), std::string::npos) << log;
