@@ -178,6 +178,17 @@ TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   EXPECT_NE(err_.find("作业文件必须在工作文件夹中"), std::string::npos) << err_;
 }
 
+// The solver stand-in beside korvel reads JOB.dat and matcode0.txt and writes JOB.log.
+TEST_F(KorvelCommand, SolverStandInWritesTheJobLog) {
+  const std::string solver = (std::filesystem::path(KORVEL_BINARY).parent_path() / "korvel_2005r2_027.exe").string();
+  folder_.Write("frame1.dat", "job");
+  EXPECT_EQ(Korvel("-j frame1", "", solver), 1) << "no matcode0.txt yet";
+  EXPECT_EQ(Korvel("pre '" + kSource + "/examples/column-400x600.section'"), 0) << err_;
+  EXPECT_EQ(Korvel("-j frame1", "", solver), 0) << err_;
+  EXPECT_TRUE(
+      folder_.Read("frame1.log").starts_with("KORVEL solver stand-in\r\nJob: frame1 (frame1.dat, 3 bytes)\r\n"));
+}
+
 TEST_F(KorvelCommand, RunSaysWhereToPutAMissingSolver) {
   TempFolder alone;
   std::filesystem::copy_file(KORVEL_BINARY, alone.Path("korvel"));

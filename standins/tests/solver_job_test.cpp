@@ -21,6 +21,9 @@ TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   EXPECT_NE(log.find("area 240000 (LengthX*LengthY 240000, difference 0)"), std::string::npos) << log;
   EXPECT_NE(log.find("Steel bars: 4, area 1320.25\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Fiber centroid: x=0  y=0\r\n"), std::string::npos) << log;
+  pre::FiberSection shifted = pre::ReadMatcodeFile(kGolden);
+  for (pre::ConcreteFiber& f : shifted.Fibers) f.x += 10, f.y -= 20;
+  EXPECT_NE(JobLog("frame1", 12, shifted).find("Fiber centroid: x=10  y=-20\r\n"), std::string::npos);
 }
 
 // 1e200 x 1e100 is beyond a double; the stand-in must say so, not crash.
