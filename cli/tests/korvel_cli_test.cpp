@@ -82,6 +82,8 @@ TEST_F(KorvelCommand, PreRefusesWhatIsNoSectionFile) {
   EXPECT_EQ(Korvel("pre -", huge), 1);
   EXPECT_EQ(err_, "korvel: 无法读取截面文件 \"<标准输入>\"：文件太大（超过 1048576 字节）\n");
   EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
+  folder_.Write("full", huge.substr(0, 1 << 20));
+  EXPECT_EQ(Korvel("pre full"), 0) << "1 MB is not more than 1 MB: " << err_;
 }
 
 TEST_F(KorvelCommand, ConvertRefusesAPipeOrADeviceAsModel) {

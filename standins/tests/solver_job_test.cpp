@@ -23,7 +23,10 @@ TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   EXPECT_NE(log.find("Fiber centroid: x=0  y=0\r\n"), std::string::npos) << log;
   pre::FiberSection shifted = pre::ReadMatcodeFile(kGolden);
   for (pre::ConcreteFiber& f : shifted.Fibers) f.x += 10, f.y -= 20;
-  EXPECT_NE(JobLog("frame1", 12, shifted).find("Fiber centroid: x=10  y=-20\r\n"), std::string::npos);
+  shifted.LengthY = 590;
+  const std::string moved = JobLog("frame1", 12, shifted);
+  EXPECT_NE(moved.find("(LengthX*LengthY 236000, difference 4000)"), std::string::npos) << moved;
+  EXPECT_NE(moved.find("Fiber centroid: x=10  y=-20\r\n"), std::string::npos) << moved;
 }
 
 // 1e200 x 1e100 is beyond a double; the stand-in must say so, not crash.
