@@ -82,6 +82,8 @@ TEST_F(KorvelCommand, PreRefusesWhatIsNoSectionFile) {
   EXPECT_EQ(Korvel("pre -", huge), 1);
   EXPECT_EQ(err_, "korvel: 无法读取截面文件 \"<标准输入>\"：文件太大（超过 1048576 字节）\n");
   EXPECT_EQ(folder_.Read("matcode0.txt"), "old");
+  folder_.Write("full", huge.substr(0, 1 << 20));
+  EXPECT_EQ(Korvel("pre full"), 0) << "1 MB is not more than 1 MB: " << err_;
 }
 
 TEST_F(KorvelCommand, ConvertRefusesAPipeOrADeviceAsModel) {
@@ -176,6 +178,17 @@ TEST_F(KorvelCommand, RunStartsTheSolverWithTheJobName) {
   EXPECT_EQ(Korvel("run a.d", "", alone.Path("korvel").string()), 1);
   EXPECT_EQ(Korvel("run '" + alone.Path("job.dat").string() + "'", "", alone.Path("korvel").string()), 1);
   EXPECT_NE(err_.find("作业文件必须在工作文件夹中"), std::string::npos) << err_;
+}
+
+// The solver stand-in beside korvel reads JOB.dat and matcode0.txt and writes JOB.log.
+TEST_F(KorvelCommand, SolverStandInWritesTheJobLog) {
+  const std::string solver = (std::filesystem::path(KORVEL_BINARY).parent_path() / "korvel_2005r2_027.exe").string();
+  folder_.Write("frame1.dat", "job");
+  EXPECT_EQ(Korvel("-j frame1", "", solver), 1) << "no matcode0.txt yet";
+  EXPECT_EQ(Korvel("pre '" + kSource + "/examples/column-400x600.section'"), 0) << err_;
+  EXPECT_EQ(Korvel("-j frame1", "", solver), 0) << err_;
+  EXPECT_TRUE(
+      folder_.Read("frame1.log").starts_with("KORVEL solver stand-in\r\nJob: frame1 (frame1.dat, 3 bytes)\r\n"));
 }
 
 TEST_F(KorvelCommand, RunSaysWhereToPutAMissingSolver) {

@@ -11,15 +11,6 @@ namespace {
 using test_support::FakeView;
 using test_support::TempFolder;
 
-TEST(ConverterForm, DescribesTheWindowInTwips) {
-  const form::Form& form = ConverterForm();
-  EXPECT_EQ(form.name, "Form1");
-  EXPECT_EQ(form.width, 4680);
-  EXPECT_EQ(form.controls.front().name, "Command1") << "the first in tab order";
-  EXPECT_EQ(form.Find("Label2")->caption, "KORVEL 开发组");
-  EXPECT_EQ(form.Find("Label1")->kind, form::ControlKind::kWrappedLabel);
-}
-
 TEST(ConverterForm, ConvertsTheNamedModelWhileBusyAndSaysWhatIsSuspect) {
   TempFolder folder;
   folder.Write("m.s2k", "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalZ=2.5\r\n");

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <string>
 
+#include "plot/core/model_source.h"
+
 namespace korvel::plot {
 namespace {
 
@@ -80,6 +82,19 @@ TEST(ModelPlot, JointsAtTheEndsOfTheRangeAreDrawnApart) {
   const std::string svg = ModelSvg(model, "out.txt");
   EXPECT_NE(svg.find("<path d=\"M702.0 470.0h0M1058.0 114.0h0M880.0 292.0h0\" class=\"joints\"/>"), std::string::npos)
       << svg;
+}
+
+// A frame section whose properties give no shape is not taken for one of
+// another shape than a rectangle.
+TEST(ModelPlot, FrameSectionOfNoKnownShapeIsNotMarkedAsNotRectangular) {
+  const auto [model, extras] = ReadModelForPicture(
+      "TABLE:  \"FRAME SECTION PROPERTIES 01 - GENERAL\"\r\n   SectionName=C1   t3=0.5   t2=0.5 \r\n \r\n"
+      "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   GlobalX=0   GlobalY=0   GlobalZ=0 \r\n"
+      "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=3 \r\n \r\n"
+      "TABLE:  \"CONNECTIVITY - FRAME\"\r\n   Frame=1   JointI=1   JointJ=2 \r\n \r\n"
+      "TABLE:  \"FRAME SECTION ASSIGNMENTS\"\r\n   Frame=1   AnalSect=C1 \r\n",
+      "m.s2k");
+  EXPECT_EQ(Count(ModelSvg(model, "m.s2k", &extras), "class=\"frame s1\""), 4);
 }
 
 TEST(ModelPlot, EmptyModelIsAnEmptySheet) {

@@ -36,10 +36,13 @@ TEST(SectionPlot, DrawsEveryFiberByItsConcreteAndEveryBar) {
 }
 
 // 600 is the larger side and takes 480 pixels: 0.8 per unit, the centre at
-// (310, 330). The bottom-left fiber spans x -200..-160, y -300..-260.
+// (310, 330). The bottom-left fiber spans x -200..-160, y -300..-260; the
+// interior one right above the centre x 0..80, y 0..130.
 TEST(SectionPlot, PlacesFibersAndBarsToScale) {
   const std::string svg = SectionSvg(kWorked, "matcode0.txt");
   EXPECT_NE(svg.find("<rect x=\"150.0\" y=\"538.0\" width=\"32.0\" height=\"32.0\" class=\"fiber set1\""),
+            std::string::npos);
+  EXPECT_NE(svg.find("<rect x=\"310.0\" y=\"226.0\" width=\"64.0\" height=\"104.0\" class=\"fiber set2\""),
             std::string::npos);
   // Bar 4 at (160, 260) with As 201.06: radius sqrt(201.06/pi) = 8 units.
   EXPECT_NE(svg.find("<circle cx=\"438.0\" cy=\"122.0\" r=\"6.4\" class=\"bar\""), std::string::npos);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "common/tests/temp_folder.h"
+#include "pre/core/section_fields.h"
 #include "ui/tests/fake_view.h"
 
 namespace korvel::pre {
@@ -12,20 +15,17 @@ using test_support::CurrentFolder;
 using test_support::FakeView;
 using test_support::TempFolder;
 
-TEST(SectionForm, DescribesTheWindowInTwips) {
-  const form::Form& form = SectionForm();
-  EXPECT_EQ(form.name, "frmMain");
-  EXPECT_EQ(form.caption, "KORVEL前处理");
-  EXPECT_EQ(form.width, 9570);
-  EXPECT_EQ(form.height, 7620);
-  const form::Control* label = form.Find("Label26");
-  ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->caption, "钢筋4 As");
-  EXPECT_EQ(label->place.left, 6240);
-  EXPECT_EQ(label->place.top, 6120);
-  EXPECT_EQ(label->place.width, 1095);
-  EXPECT_EQ(form.Find("Text14")->place.left, 4920);
-  EXPECT_EQ(form.Find("Image1")->place.height, 3600);
+// Each field has its caption on its left, on its row: the caption its
+// messages name it by.
+TEST(SectionForm, EveryFieldHasItsCaptionOnItsLeft) {
+  for (int n = 1; n <= kFieldCount; ++n) {
+    const form::Control* label = SectionForm().Find("Label" + std::to_string(n));
+    const form::Control* field = SectionForm().Find("Text" + std::to_string(n));
+    ASSERT_TRUE(label && field) << n;
+    EXPECT_EQ(label->caption, kSectionFields[n - 1].caption);
+    EXPECT_LE(label->place.left + label->place.width, field->place.left) << label->caption;
+    EXPECT_LT(std::abs(label->place.top - field->place.top), field->place.height) << label->caption;
+  }
 }
 
 TEST(SectionForm, KeyPictureShowsTheFourNumberedBarsAtTheInnerCorners) {

@@ -12,15 +12,6 @@ namespace {
 
 using test_support::FakeView;
 
-TEST(LauncherForm, DescribesTheWindowInTwips) {
-  const form::Form& form = LauncherForm();
-  EXPECT_EQ(form.caption, "KORVEL执行界面主窗口(KORVEL 开发组)");
-  EXPECT_EQ(form.height, 4350);
-  EXPECT_EQ(form.controls[0].name, "cmdRun");
-  EXPECT_EQ(form.controls[1].name, "cmdExit");
-  EXPECT_EQ(form.Find("cmdExit")->place.left, 3720);
-}
-
 TEST(LauncherForm, CancelOrAShortNameStartsNothing) {
   FakeView view(LauncherForm());
   view.Click("cmdRun");

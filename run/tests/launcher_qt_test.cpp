@@ -28,7 +28,9 @@ TEST(LauncherQt, RunStartsTheJobPickedInTheWorkingFolder) {
   qt::FormWidget window(LauncherForm());
   window.show();
   QApplication::setActiveWindow(&window);
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KORVEL执行界面主窗口(KORVEL 开发组)"));
   auto* run = window.findChild<QPushButton*>("cmdRun");
+  EXPECT_EQ(QApplication::focusWidget(), run) << "Run is the first in tab order";
   TempFolder first, second;
   for (const auto& [folder, job] : {std::pair{&first, "my frame"}, std::pair{&second, "frame1"}}) {
     folder->Write(std::string(job) + ".dat", "");

@@ -34,6 +34,15 @@ TEST(ModelListing, OfALongSharedNameStaysProportionalToTheModel) {
   EXPECT_NE(listing.find("  1 \"" + name + "\"  Fc=0"), std::string::npos);
 }
 
+TEST(ModelListing, ElementLinesQuoteNamesOfUpToFortyBytesWhole) {
+  for (const std::string& name : {std::string(40, 'N'), std::string(41, 'N')}) {
+    const std::string listing =
+        ModelListing(conv::ReadModelFile("0\r\n1\r\n1,1,2,1\r\n0\r\n1\r\n\"" + name + "\"\r\n1,0,0,0,0,0,0\r\n0\r\n"));
+    const std::string shown = name.size() > 40 ? name.substr(0, 40) + "..." : name;
+    EXPECT_NE(listing.find("section 1 \"" + shown + "\"\r\n"), std::string::npos) << listing;
+  }
+}
+
 TEST(ModelListing, SectionNumbersWithoutASectionAreListedAsSuch) {
   const std::string listing = ModelListing(conv::ReadModelFile("0\r\n2\r\n1,1,2,0\r\n2,2,3,4\r\n0\r\n0\r\n0\r\n"));
   EXPECT_NE(listing.find("section (none)"), std::string::npos);

@@ -14,15 +14,6 @@ using test_support::TempFolder;
 
 const std::string kGolden = TempFolder::ReadFile(KORVEL_SOURCE_DIR "/pre/tests/golden/worked-example.matcode0.txt");
 
-TEST(SolverJob, ReadsTheMaterialCodeFileBack) {
-  const pre::FiberSection s = pre::ReadMatcodeFile(kGolden);
-  EXPECT_EQ(s.LengthX, 400);
-  EXPECT_EQ(s.LengthY, 600);
-  EXPECT_EQ(s.Fibers[7].Area, 10400);
-  EXPECT_EQ(s.Bars[3].As, 201.06);
-  EXPECT_EQ(s.Bars[3].Es, 195000);
-}
-
 TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   const std::string log = JobLog("frame1", 12, pre::ReadMatcodeFile(kGolden));
   EXPECT_NE(log.find("Job: frame1 (frame1.dat, 12 bytes)\r\n"), std::string::npos) << log;
@@ -30,6 +21,12 @@ TEST(SolverJob, LogSumsTheAreasAndFindsTheCentroid) {
   EXPECT_NE(log.find("area 240000 (LengthX*LengthY 240000, difference 0)"), std::string::npos) << log;
   EXPECT_NE(log.find("Steel bars: 4, area 1320.25\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Fiber centroid: x=0  y=0\r\n"), std::string::npos) << log;
+  pre::FiberSection shifted = pre::ReadMatcodeFile(kGolden);
+  for (pre::ConcreteFiber& f : shifted.Fibers) f.x += 10, f.y -= 20;
+  shifted.LengthY = 590;
+  const std::string moved = JobLog("frame1", 12, shifted);
+  EXPECT_NE(moved.find("(LengthX*LengthY 236000, difference 4000)"), std::string::npos) << moved;
+  EXPECT_NE(moved.find("Fiber centroid: x=10  y=-20\r\n"), std::string::npos) << moved;
 }
 
 // 1e200 x 1e100 is beyond a double; the stand-in must say so, not crash.
