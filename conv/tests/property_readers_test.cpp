@@ -101,5 +101,25 @@ TEST(ReadConcreteData, KeepsABoundedNumberOfMaterials) {
   EXPECT_EQ(links.fcOf.find("M0")->second, 2);
 }
 
+// The modern reading's BarSize: a number in the record wins over the bar that
+// BarSizeL= names, in the same record or a later one; a bar alone gives its
+// diameter.
+TEST(ApplySectionLinks, BarSizeGivenAsANumberWinsOverABarName) {
+  const ReadingRules modern{Reading::kModern};
+  SectionNames names;
+  SectionInfo info;
+  SectionLinks links;
+  ReadRebarSize(ModelLine("RebarID=#8   Diameter=0.0254"), links);
+  for (const char* record : {"SectionName=C1   BarSizeL=#8   BarSize=0.02", "SectionName=C2   BarSizeL=#8",
+                             "SectionName=C3   BarSizeL=#8", "SectionName=C3   BarSize=0.016"}) {
+    ReadColumnProp(ModelLine(record), names, info, modern);
+    ReadSectionRebar(ModelLine(record), links);
+  }
+  EXPECT_EQ(ApplySectionLinks(links, names, info).count, 0);
+  EXPECT_EQ(info.Row(1).barSize, 0.02);
+  EXPECT_EQ(info.Row(2).barSize, 0.0254);
+  EXPECT_EQ(info.Row(3).barSize, 0.016);
+}
+
 }  // namespace
 }  // namespace korvel::conv
