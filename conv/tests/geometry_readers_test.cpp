@@ -54,9 +54,12 @@ TEST(ReadJoint, NotesLabelsThatAreNotNumbersAndMissingCoordinates) {
   RecordNotes notes = ReadJoint(ModelLine("Joint=~12   GlobalX=1   GlobalY=2   GlobalZ=3"), joint);
   EXPECT_EQ(notes.nonNumericLabel, "~12");
   EXPECT_FALSE(notes.coordinatesMissing);
-  notes = ReadJoint(ModelLine("Joint=12   XorR=1   Y=2   Z=3"), joint);
-  EXPECT_EQ(notes.nonNumericLabel, "");
-  EXPECT_TRUE(notes.coordinatesMissing);
+  for (const char* line : {"Joint=12   XorR=1   Y=2   Z=3", "Joint=12   GlobalY=2   GlobalZ=3",
+                           "Joint=12   GlobalX=1   GlobalZ=3", "Joint=12   GlobalX=1   GlobalY=2 "}) {
+    notes = ReadJoint(ModelLine(line), joint);
+    EXPECT_EQ(notes.nonNumericLabel, "");
+    EXPECT_TRUE(notes.coordinatesMissing) << line;
+  }
 }
 
 TEST(ReadModernJoint, PrefersGlobalCoordinatesAndTakesWholeKeysOnly) {
