@@ -428,6 +428,18 @@ TEST_F(Conversion, ClassicWarningsCountNamesOnceAndStrengthsOfCarriedSections) {
   EXPECT_EQ(result.sectionsWithoutRebarFy.first, "\"S1\"");
 }
 
+// The last assignment of a frame counts: None after a section leaves it
+// without one, a section after None gives it one.
+TEST_F(Conversion, ClassicFrameWithoutSectionIsTheOneWhoseLastAssignmentNamesNone) {
+  const ConversionResult result =
+      Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2   X=1",
+                    "   Frame=2   JointI=1   JointJ=2   X=1", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                    "   Frame=1   AnalSect=None   X=1", "   Frame=1   AnalSect=B1   X=1",
+                    "   Frame=2   AnalSect=B1   X=1", "   Frame=2   AnalSect=None   X=1"}));
+  EXPECT_EQ(result.framesWithoutSection.count, 1);
+  EXPECT_EQ(result.framesWithoutSection.first, "2");
+}
+
 TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {
   ConversionOptions options;
   options.reading = ReadingChoice::kModern;

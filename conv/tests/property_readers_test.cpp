@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "common/error.h"
 #include "conv/core/section_links.h"
 
 #include "conv/core/readers.h"
@@ -39,6 +42,16 @@ TEST(ReadConcrete, ValuesWithSuffixesOrNoBlankBehind) {
   EXPECT_EQ(info.Row(1).rebarFy, 0);
   ReadConcrete(ModelLine("RebarFy=335MPa "), info);
   EXPECT_EQ(info.Row(1).rebarFy, 335);
+}
+
+TEST(ReadConcrete, RebarFyBeyondADoubleIsQuotedInUtf8) {
+  SectionInfo info;
+  try {
+    ReadConcrete(ModelLine("Fc=30   RebarFy=1e999\xD6\xD0 "), info);
+    FAIL() << "no error";
+  } catch (const OverflowError& e) {
+    EXPECT_EQ(std::string(e.what()), "数值 \"1e999中\" 超出双精度数的范围");
+  }
 }
 
 TEST(ReadFSectionProp, CrossesT2AndT3IntoColumnsThreeAndFour) {
