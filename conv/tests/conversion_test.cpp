@@ -149,7 +149,8 @@ TEST_F(Conversion, InputIsCutAtTheItemLimitAndSaysSo) {
             "   Joint=2   GlobalX=0   GlobalY=0   GlobalZ=0", "   Joint=3   GlobalX=0   GlobalY=0   GlobalZ=0"}),
       options);
   EXPECT_TRUE(result.truncated);
-  EXPECT_EQ(result.Warnings().size(), 2u) << "cut, and no element";
+  EXPECT_EQ(result.Warnings(), (std::vector<std::string>{"out.txt 中没有单元：模型里既没有框架单元，也没有面单元",
+                                                         "模型文件超过 3 项，只转换了前 3 项"}));
   EXPECT_TRUE(Out().starts_with("2\r\n1,")) << Out();
   EXPECT_FALSE(Convert(Crlf({"TABLE:  \"X\"", "b", "c"}), options).truncated) << "exactly the limit is not cut";
 }
@@ -425,6 +426,18 @@ TEST_F(Conversion, ClassicWarningsCountNamesOnceAndStrengthsOfCarriedSections) {
   EXPECT_EQ(result.sectionsWithoutFc.count, 0);
   EXPECT_EQ(result.sectionsWithoutRebarFy.count, 2);
   EXPECT_EQ(result.sectionsWithoutRebarFy.first, "\"S1\"");
+}
+
+// The last assignment of a frame counts: None after a section leaves it
+// without one, a section after None gives it one.
+TEST_F(Conversion, ClassicFrameWithoutSectionIsTheOneWhoseLastAssignmentNamesNone) {
+  const ConversionResult result =
+      Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2   X=1",
+                    "   Frame=2   JointI=1   JointJ=2   X=1", " ", "TABLE:  \"FRAME SECTION ASSIGNMENTS\"",
+                    "   Frame=1   AnalSect=None   X=1", "   Frame=1   AnalSect=B1   X=1",
+                    "   Frame=2   AnalSect=B1   X=1", "   Frame=2   AnalSect=None   X=1"}));
+  EXPECT_EQ(result.framesWithoutSection.count, 1);
+  EXPECT_EQ(result.framesWithoutSection.first, "2");
 }
 
 TEST_F(Conversion, ModernReadingJoinsContinuedRecordsBeforeCountingItems) {

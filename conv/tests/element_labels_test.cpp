@@ -82,6 +82,10 @@ TEST_F(Labels, SixteenDigitsAreANameAndNamesNeverGoBeyondFifteenDigits) {
   EXPECT_EQ(out.frames[2].label, 3);
   EXPECT_EQ(LabelList().at(0).name, "1000000000000000");
 
+  Convert(ModernModel({"Joint=1   XorR=0   Y=0   Z=0"},
+                      {"Frame=999999999999998   JointI=1   JointJ=1", "Frame=B1   JointI=1   JointJ=1"}));
+  EXPECT_EQ(Out().frames.at(1).label, 999999999999999) << "15 digits are fine";
+
   const std::string before = folder_.Read("out.txt");
   try {
     Convert(ModernModel({"Joint=1   XorR=0   Y=0   Z=0"},
@@ -117,6 +121,16 @@ TEST_F(Labels, TextsThatOnlyReadAsOneNumberStayApartAndRepeatsAreWarnedOnce) {
                 "框架单元中有 1 个标签重复出现（如 \"B1\"，共 2 条记录）：out.txt 中无法区分它们，截面只指定给第一条，"
                 "请在模型中改用不同的标签"),
       warnings.end());
+}
+
+// The repeated label named is the one that stands first in the file.
+TEST_F(Labels, RepeatedLabelsAreWarnedAboutByTheFirstInTheFile) {
+  const std::vector<std::string> warnings = Convert(
+      ModernModel({"Joint=9   XorR=0   Y=0   Z=0", "Joint=3   XorR=1   Y=0   Z=0", "Joint=9   XorR=2   Y=0   Z=0",
+                   "Joint=3   XorR=3   Y=0   Z=0", "Joint=3   XorR=4   Y=0   Z=0"},
+                  {"Frame=1   JointI=9   JointJ=3"}));
+  ASSERT_FALSE(warnings.empty());
+  EXPECT_TRUE(warnings[0].starts_with("节点中有 2 个标签重复出现（如 9，共 2 条记录）")) << warnings[0];
 }
 
 }  // namespace

@@ -50,5 +50,23 @@ TEST(GeometryChecks, InAModelOfOnePointOnlyEqualPlacesAreTheSame) {
   EXPECT_EQ(result.degenerateAreas.count, 1);
 }
 
+// An element is counted once however many of its joints are missing, and a
+// frame whose ends name one joint has no length even where that joint is
+// missing. A later row of a label in use is not an unused joint: elements
+// find the first.
+TEST(GeometryChecks, MissingAndUnusedJointsAreCountedOnce) {
+  ModelTables tables;
+  tables.joints.Add({1, 0, 0, 0});
+  tables.joints.Add({1, 5, 0, 0});
+  tables.joints.Add({2, 1, 0, 0});
+  tables.frames.Add({5, 9, 9, 0});
+  tables.areas.Add({.label = 6, .joints = {1, 7, 8, 0}});
+  const GeometryFindings result = CheckGeometry(tables, ElementNames(), false);
+  EXPECT_EQ(result.missingJoints.count, 2);
+  EXPECT_EQ(result.missingJoints.first, "框架单元 5 的节点 9");
+  EXPECT_EQ(result.zeroLengthFrames.count, 1);
+  EXPECT_EQ(result.unusedJoints, 1);
+}
+
 }  // namespace
 }  // namespace korvel::conv

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "common/error.h"
 #include "conv/core/tables/record_readers.h"
@@ -52,9 +54,12 @@ TEST(ReadJoint, NotesLabelsThatAreNotNumbersAndMissingCoordinates) {
   RecordNotes notes = ReadJoint(ModelLine("Joint=~12   GlobalX=1   GlobalY=2   GlobalZ=3"), joint);
   EXPECT_EQ(notes.nonNumericLabel, "~12");
   EXPECT_FALSE(notes.coordinatesMissing);
-  notes = ReadJoint(ModelLine("Joint=12   XorR=1   Y=2   Z=3"), joint);
-  EXPECT_EQ(notes.nonNumericLabel, "");
-  EXPECT_TRUE(notes.coordinatesMissing);
+  for (const char* line : {"Joint=12   XorR=1   Y=2   Z=3", "Joint=12   GlobalY=2   GlobalZ=3",
+                           "Joint=12   GlobalX=1   GlobalZ=3", "Joint=12   GlobalX=1   GlobalY=2 "}) {
+    notes = ReadJoint(ModelLine(line), joint);
+    EXPECT_EQ(notes.nonNumericLabel, "");
+    EXPECT_TRUE(notes.coordinatesMissing) << line;
+  }
 }
 
 TEST(ReadModernJoint, PrefersGlobalCoordinatesAndTakesWholeKeysOnly) {
@@ -71,9 +76,18 @@ TEST(ReadModernJoint, LocalCartesianCoordinatesOfTheGlobalSystem) {
       << "no system and type given: GLOBAL and Cartesian";
 }
 
+// Quarter turns, forwards and backwards, give exact places (out.txt shows
+// 0, not 8.6E-17).
 TEST(ReadModernJoint, CylindricalJointOfTheGlobalSystemIsPlaced) {
-  EXPECT_EQ(ModernJointOf("Joint=1   CoordSys=GLOBAL   CoordType=Cylindrical   XorR=1.4   T=90   Z=2"),
-            (Joint{1, 0, 1.4, 2}));
+  const std::pair<const char*, Joint> quarters[] = {{"90", {1, 0, 1.4, 2}},    {"-90", {1, 0, -1.4, 2}},
+                                                    {"-180", {1, -1.4, 0, 2}}, {"-270", {1, 0, 1.4, 2}},
+                                                    {"-360", {1, 1.4, 0, 2}},  {"-630", {1, 0, 1.4, 2}}};
+  for (const auto& [angle, joint] : quarters) {
+    EXPECT_EQ(ModernJointOf(std::string("Joint=1   CoordSys=GLOBAL   CoordType=Cylindrical   XorR=1.4   T=") + angle +
+                            "   Z=2"),
+              joint)
+        << angle;
+  }
   const Joint turned = ModernJointOf("Joint=2   CoordSys=GLOBAL   CoordType=Cylindrical   XorR=2   T=-60   Z=0");
   EXPECT_DOUBLE_EQ(turned.x, 1);
   EXPECT_DOUBLE_EQ(turned.y, -std::sqrt(3.0));

@@ -29,9 +29,11 @@ TEST(ModelFile, ReadsBackTheRowsItWasWrittenFrom) {
   tables.frames.Add({8, 2, 99, 0});  // never assigned
   tables.areas.Add({.label = 3, .joints = {1, 2, 99, 0}, .thickness = .2});
   tables.areas.SetSection(1, 1);
+  tables.areas.Add({.label = 4, .joints = {2, 1, 7, 8}});
+  tables.areas.SetSection(2, 2);
   tables.frameSections.FindOrAddSection("C 500X500");
   tables.frameSections.FindOrAddSection("\xBC\xF4\"q\"");  // double-byte, quotes inside
-  tables.sectionInfo.MutableRow(1) = {1, 20100, 360000, .5, .5, .04, 25};
+  tables.sectionInfo.MutableRow(1) = {1, 20100, 360000, .4, .5, .04, 25};
   tables.areaSections.FindOrAddSection("W200");
   ListWriter out;
   WriteModelLines(out, tables);
@@ -41,10 +43,12 @@ TEST(ModelFile, ReadsBackTheRowsItWasWrittenFrom) {
   for (int r = 1; r <= 2; ++r) EXPECT_EQ(model.joints[r - 1], tables.joints.Row(r)) << "joint row " << r;
   ASSERT_EQ(model.frames.size(), 2u);
   for (int r = 1; r <= 2; ++r) EXPECT_EQ(model.frames[r - 1], tables.frames.Row(r)) << "frame row " << r;
-  ASSERT_EQ(model.areas.size(), 1u);
-  Area written = tables.areas.Row(1);
-  written.thickness = 0;
-  EXPECT_EQ(model.areas[0], written);
+  ASSERT_EQ(model.areas.size(), 2u);
+  for (int r = 1; r <= 2; ++r) {
+    Area written = tables.areas.Row(r);
+    written.thickness = 0;
+    EXPECT_EQ(model.areas[r - 1], written) << "area row " << r;
+  }
   ASSERT_EQ(model.frameSections.size(), 2u);
   for (int m = 1; m <= 2; ++m) {
     EXPECT_EQ(model.frameSections[m - 1].name, tables.frameSections.Name(m));

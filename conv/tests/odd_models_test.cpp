@@ -70,10 +70,13 @@ TEST_F(OddModel, UndeclaredModelWithJointsOfTheModernKindGetsTheModernReadingAnd
             Reading::kClassic);
 }
 
+// The first declaration decides; the warning names the first one that
+// disagrees with it.
 TEST_F(OddModel, DeclarationsNameTheirProgram) {
   const std::string model =
       "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   Version=11.0.0\r\n \r\n"
-      "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=CSiBridge   Version=25.0.0\r\n \r\n";
+      "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=CSiBridge   Version=25.0.0\r\n \r\n"
+      "TABLE:  \"PROGRAM CONTROL\"\r\n   ProgramName=SAP2000   Version=20.0.0\r\n \r\n";
   const std::vector<std::string> warnings = Convert(model).Warnings();
   EXPECT_NE(std::find(warnings.begin(), warnings.end(),
                       "模型先声明 SAP2000 11，后又声明 CSiBridge 25，已按前一个声明读取；若读法不对，可用 "

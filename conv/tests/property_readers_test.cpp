@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "common/error.h"
 #include "conv/core/tables/section_links.h"
 
 #include "conv/core/tables/record_readers.h"
@@ -39,6 +42,16 @@ TEST(ReadConcrete, ValuesWithSuffixesOrNoBlankBehind) {
   EXPECT_EQ(info.Row(1).rebarFy, 0);
   ReadConcrete(ModelLine("RebarFy=335MPa "), info);
   EXPECT_EQ(info.Row(1).rebarFy, 335);
+}
+
+TEST(ReadConcrete, RebarFyBeyondADoubleIsQuotedInUtf8) {
+  SectionInfo info;
+  try {
+    ReadConcrete(ModelLine("Fc=30   RebarFy=1e999\xD6\xD0 "), info);
+    FAIL() << "no error";
+  } catch (const OverflowError& e) {
+    EXPECT_EQ(std::string(e.what()), "数值 \"1e999中\" 超出双精度数的范围");
+  }
 }
 
 TEST(ReadFSectionProp, CrossesT2AndT3IntoColumnsThreeAndFour) {
@@ -99,6 +112,27 @@ TEST(ReadConcreteData, KeepsABoundedNumberOfMaterials) {
   ReadConcreteData(ModelLine("Material=M0 Fc=2"), links);
   EXPECT_EQ(links.fcOf.size(), kLinkedNames);
   EXPECT_EQ(links.fcOf.find("M0")->second, 2);
+}
+
+// The modern reading's BarSize: a number in the record wins over the bar that
+// BarSizeL= names, in the same record or a later one; a bar alone gives its
+// diameter.
+TEST(ApplySectionLinks, BarSizeGivenAsANumberWinsOverABarName) {
+  ElementNames elementNames;
+  const RecordReading modern(Reading::kModern, elementNames);
+  SectionNames names;
+  SectionInfo info;
+  SectionLinks links;
+  ReadRebarSize(ModelLine("RebarID=#8   Diameter=0.0254"), links);
+  for (const char* record : {"SectionName=C1   BarSizeL=#8   BarSize=0.02", "SectionName=C2   BarSizeL=#8",
+                             "SectionName=C3   BarSizeL=#8", "SectionName=C3   BarSize=0.016"}) {
+    ReadColumnProp(ModelLine(record), names, info, modern);
+    ReadSectionRebar(ModelLine(record), links);
+  }
+  EXPECT_EQ(ApplySectionLinks(links, names, info).count, 0);
+  EXPECT_EQ(info.Row(1).barSize, 0.02);
+  EXPECT_EQ(info.Row(2).barSize, 0.0254);
+  EXPECT_EQ(info.Row(3).barSize, 0.016);
 }
 
 }  // namespace
