@@ -45,36 +45,9 @@ constexpr char kNoElements[] = "0\r\n0\r\n0\r\n0\r\n0\r\n";
 // A table model of no element.
 constexpr char kEmptyModel[] = "TABLE:  \"PROGRAM CONTROL\"\r\n";
 
-TEST_F(Conversion, ModelWithoutKnownTablesGivesFiveZerosAndAnEmptyLog) {
-  Convert(Crlf({"File x.s2k was saved on m/d/yy at h:mm:ss", " ", "TABLE:  \"PROGRAM CONTROL\"",
-                "   ProgramName=SAP2000   Version=9.0.3", " ", "END TABLE DATA"}));
-  EXPECT_EQ(Out(), kNoElements);
-  EXPECT_EQ(Debug(), "");
-}
-
-TEST_F(Conversion, JointsWithoutElementsWriteZeroCountsDirectlyAfterThem) {
-  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalX=0.5   GlobalY=1000   GlobalZ=-3",
-                "   Joint=12   GlobalX=0   GlobalY=0   GlobalZ=0   SpecialJt=No"}));
-  EXPECT_EQ(Out(), "2\r\n1,.5,1000,-3\r\n12,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n");
-  EXPECT_EQ(Debug(),
-            "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",1,.5,1000,-3\r\n"
-            "\"\xB6\xC1\xC8\xA1\xBD\xDA\xB5\xE3\xD7\xF8\xB1\xEA\",12,0,0,0\r\n");
-}
-
 TEST_F(Conversion, BlankLineAfterTheHeaderEndsTheTableAtOnce) {
   Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "", "   Joint=1   GlobalZ=0"}));
   EXPECT_EQ(Out(), kNoElements);
-}
-
-TEST_F(Conversion, OneCharacterLineEndsEveryTable) {
-  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "$", "   Joint=2   GlobalZ=0"}));
-  EXPECT_TRUE(Out().starts_with("1\r\n1,")) << Out();
-}
-
-TEST_F(Conversion, HeaderDirectlyAfterAnotherTableFeedsBothReaders) {
-  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=0", "TABLE:  \"CONNECTIVITY - FRAME\"",
-                "   Frame=7   JointI=1   JointJ=2   IsCurved=No"}));
-  EXPECT_EQ(Out(), "2\r\n1,0,0,0\r\n0,0,0,0\r\n1\r\n7,1,2,0\r\n0\r\n0\r\n0\r\n");
 }
 
 TEST_F(Conversion, TitlesAreComparedAsPrefixesFromCharacterTen) {
@@ -83,11 +56,6 @@ TEST_F(Conversion, TitlesAreComparedAsPrefixesFromCharacterTen) {
                 "   Joint=4   GlobalZ=0"}));
   EXPECT_EQ(Out(), "3\r\n1,0,0,0\r\n3,0,0,0\r\n4,0,0,0\r\n0\r\n0\r\n0\r\n0\r\n")
       << "the title test runs on every line and TABLES counts as a header";
-}
-
-TEST_F(Conversion, CommaSplitsALineIntoTwoRecords) {
-  Convert(Crlf({"TABLE:  \"JOINT COORDINATES\"", "   Joint=1   GlobalZ=5, Joint=2   GlobalZ=6"}));
-  EXPECT_TRUE(Out().starts_with("2\r\n1,0,0,5\r\n2,0,0,6\r\n")) << Out();
 }
 
 TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
@@ -113,24 +81,6 @@ TEST_F(Conversion, FileWithoutATableLineIsRefusedAndTouchesNothing) {
   }
   EXPECT_NO_THROW(Convert(Crlf({"", "   TABLE:  \"X\""}))) << "a header after leading blanks";
   EXPECT_FALSE(folder_.Has("labels.txt")) << "a conversion without names removes it";
-}
-
-TEST_F(Conversion, FirstRowWithTheLabelReceivesTheSection) {
-  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=5   JointI=1   JointJ=2 ",
-                "   Frame=6   JointI=2   JointJ=3 ", "   Frame=5   JointI=3   JointJ=4 ", " ",
-                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   Frame=5   AnalSect=B1   X=1",
-                "   Frame=6   AnalSect=B2   X=1"}));
-  EXPECT_EQ(Out(),
-            "0\r\n3\r\n5,1,2,1\r\n6,2,3,2\r\n5,3,4,0\r\n0\r\n2\r\n\"B1\"\r\n0,0,0,0,0,0,0\r\n"
-            "\"B2\"\r\n0,0,0,0,0,0,0\r\n0\r\n");
-}
-
-TEST_F(Conversion, LabelZeroAssignsTheNextUnfilledRowWhichKeepsItsSection) {
-  Convert(Crlf({"TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=1   JointI=1   JointJ=2 ", " ",
-                "TABLE:  \"FRAME SECTION ASSIGNMENTS\"", "   AnalSect=B1   X=1", " ",
-                "TABLE:  \"CONNECTIVITY - FRAME\"", "   Frame=2   JointI=2   JointJ=3 "}));
-  EXPECT_TRUE(Out().starts_with("0\r\n2\r\n1,1,2,0\r\n2,2,3,1\r\n")) << Out();
-  EXPECT_NE(Debug().find("\",0,1\r\n"), std::string::npos) << Debug();
 }
 
 TEST_F(Conversion, AssignmentWithoutItsElementIsLoggedAndChangesNothing) {
@@ -233,16 +183,6 @@ TEST_F(ToolStart, ToolIsStartedInTheOutputFolderAfterTheFilesAreWritten) {
   EXPECT_EQ(result.Warnings().size(), 1u) << "no element, and nothing about the tool";
   const std::string record = tool_.WaitForRecord();
   EXPECT_EQ(record, std::filesystem::canonical(folder_.path()).string() + "\n");
-}
-
-TEST_F(ToolStart, MissingToolIsAWarningAndTheFilesStay) {
-  std::filesystem::remove(tool_.folder().Path(kToolName));
-  folder_.Write("model.s2k", kEmptyModel);
-  const ConversionResult result = ConvertFile("model.s2k");
-  EXPECT_FALSE(result.toolStart.started);
-  ASSERT_EQ(result.Warnings().size(), 2u);
-  EXPECT_NE(result.Warnings()[1].find("Plakon.exe"), std::string::npos);
-  EXPECT_EQ(Out(), kNoElements);
 }
 
 TEST_F(ToolStart, ToolInTheOutputFolderIsNotStarted) {
