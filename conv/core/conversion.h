@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "conv/core/outputs/write_outputs.h"
-#include "conv/core/reading/conversion_result.h"
+#include "conv/core/reading/result.h"
 
 namespace korvel::conv {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "conv/core/input/model_input.h"
-#include "conv/core/reading/conversion_result.h"
+#include "conv/core/reading/result.h"
 
 namespace korvel::conv {
 

@@ -7,8 +7,8 @@
 // around all joints (exactly equal when that box is a point). Joints are
 // hashed on a grid of that size, so the check takes linear time.
 
-#include "conv/core/reading/conversion_result.h"
 #include "conv/core/reading/model_survey.h"
+#include "conv/core/reading/result.h"
 #include "conv/core/tables/element_names.h"
 #include "conv/core/tables/model_tables.h"
 

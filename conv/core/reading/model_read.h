@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <exception>
 
-#include "conv/core/reading/conversion_result.h"
 #include "conv/core/reading/model_survey.h"
+#include "conv/core/reading/result.h"
 #include "conv/core/tables/chunked_vector.h"
 #include "conv/core/tables/element_names.h"
 #include "conv/core/tables/model_tables.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "conv/core/input/model_line.h"
-#include "conv/core/reading/conversion_result.h"
+#include "conv/core/reading/result.h"
 #include "conv/core/tables/name_table.h"
 #include "conv/core/tables/record_readers.h"
 #include "conv/core/tables/section_links.h"

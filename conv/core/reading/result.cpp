@@ -1,4 +1,4 @@
-#include "conv/core/reading/conversion_result.h"
+#include "conv/core/reading/result.h"
 
 namespace korvel::conv {
 namespace {
