@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/model_arguments.h"
 #include "cli/report.h"
 #include "conv/core/model_check.h"
 
@@ -25,25 +26,13 @@ constexpr int kHasWarnings = 2;
 int RunCheck(const Arguments& args) {
   conv::ConversionOptions options;
   std::string model;
-  int models = 0;
   bool json = false;
-  for (std::string_view arg : args) {
-    if (arg == "--help" || arg == "-h") return PrintHelp(kHelp);
-    if (arg == "--json") {
-      json = true;
-    } else if (arg == "--classic" || arg == "--modern") {
-      if (options.reading != conv::ReadingChoice::kFromModel)
-        return UsageError("--classic 和 --modern 只能给出一个", kHelp);
-      options.reading = arg == "--classic" ? conv::ReadingChoice::kClassic : conv::ReadingChoice::kModern;
-    } else if (arg.starts_with("--")) {
-      return UsageError(Words("check 命令没有 ", Quoted(arg), " 这个选项"), kHelp);
-    } else if (++models > 1) {
-      return UsageError(Words("check 只检查一个模型文件，多出了 ", Quoted(arg)), kHelp);
-    } else {
-      model = arg;
-    }
-  }
-  if (models == 0) return UsageError("check 需要一个模型文件（如 model.s2k）", kHelp);
+  const auto takeOption = [&](std::string_view arg) {
+    if (arg != "--json") return false;
+    json = true;
+    return true;
+  };
+  if (const auto done = ReadModelArguments(args, {"check", "检查", kHelp}, takeOption, options, model)) return *done;
   bool warned = false;
   const int status = ReportErrors([&] {
     const conv::ModelCheck check = conv::CheckModelFile(model, options);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/model_arguments.h"
 #include "cli/report.h"
 #include "conv/core/conversion.h"
 
@@ -31,25 +32,12 @@ constexpr char kHelp[] =
 int RunConvert(const Arguments& args) {
   conv::ConversionOptions options;
   std::string model;
-  int models = 0;
-  for (std::string_view arg : args) {
-    if (arg == "--help" || arg == "-h") return PrintHelp(kHelp);
-    if (arg == "--no-tool") {
-      options.startTool = false;
-    } else if (arg == "--classic" || arg == "--modern") {
-      if (options.reading != conv::ReadingChoice::kFromModel) {
-        return UsageError("--classic 和 --modern 只能给出一个", kHelp);
-      }
-      options.reading = arg == "--classic" ? conv::ReadingChoice::kClassic : conv::ReadingChoice::kModern;
-    } else if (arg.starts_with("--")) {
-      return UsageError(Words("convert 命令没有 ", Quoted(arg), " 这个选项"), kHelp);
-    } else if (++models > 1) {
-      return UsageError(Words("convert 只转换一个模型文件，多出了 ", Quoted(arg)), kHelp);
-    } else {
-      model = arg;
-    }
-  }
-  if (models == 0) return UsageError("convert 需要一个模型文件（如 model.s2k）", kHelp);
+  const auto takeOption = [&](std::string_view arg) {
+    if (arg != "--no-tool") return false;
+    options.startTool = false;
+    return true;
+  };
+  if (const auto done = ReadModelArguments(args, {"convert", "转换", kHelp}, takeOption, options, model)) return *done;
   bool toolNotStarted = false;
   const int status = ReportErrors([&] {
     const conv::ConversionResult result = conv::SAP2KREAD(model, conv::kCurrentFolder, options);
