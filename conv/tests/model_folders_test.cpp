@@ -61,6 +61,25 @@ TEST_P(ModelFolder, AnyBufferSizeGivesTheSameFiles) {
   }
 }
 
+// The conversion in memory, which fuzzing runs, gives the same files and
+// warnings (no labels.txt: no labels).
+TEST_P(ModelFolder, InMemoryConversionGivesTheSameFiles) {
+  const std::filesystem::path expected = kModels / GetParam();
+  ConvertedFiles files;
+  std::string warnings;
+  for (const std::string& warning :
+       ConvertInMemory(TempFolder::ReadFile(expected / "model.s2k"), ConversionOptions(), files).Warnings()) {
+    warnings += warning + "\n";
+  }
+  const auto expectedFile = [&](const char* name) {
+    return std::filesystem::exists(expected / name) ? TempFolder::ReadFile(expected / name) : std::string();
+  };
+  EXPECT_EQ(files.log, expectedFile("debug.txt"));
+  EXPECT_EQ(files.model, expectedFile("out.txt"));
+  EXPECT_EQ(files.labels, expectedFile("labels.txt"));
+  EXPECT_EQ(warnings, expectedFile("warnings.txt"));
+}
+
 std::vector<std::string> Cases() {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(kModels)) {
